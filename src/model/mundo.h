@@ -1,9 +1,11 @@
 #pragma once
 // Everything a game holds. Rule functions take the world by reference; there is no global state,
 // so tests build small worlds and two worlds never interfere.
+#include <array>
 #include <vector>
 
 #include "model/aleatorio.h"
+#include "model/estado.h"
 #include "model/registros.h"
 
 namespace tarvello {
@@ -13,6 +15,21 @@ struct Mundo {
     std::vector<TJogador> jogadores;
     std::vector<TTime> times;
     std::vector<TTecnico> tecnicos;
+
+    TEstadoJogo estado{};
+    std::vector<TLiga> ligas;  // one per played country, in set-up order
+    std::array<TEstadual, 27> estaduais{};
+    std::vector<TFinancas> financas;  // same index as the club
+    // Player histories are numbered from 1 (a player's `historico` 0 = none): entry 0 is unused.
+    std::vector<THistoricoJogador> historicos;
+    TPrecosPadrao precospadrao{};
+
+    std::vector<TConfronto> confrontos;
+    std::vector<TConvocacao> convocacoes;
+    std::vector<THistoricoColocado> historicocolocados;
+    std::vector<THistoricoTecnico> historicotecnicos;
+    std::vector<THistoricoArtilheiro> historicoartilheiros;
+    std::vector<TResultadoClube> resultadosclubes;
 
     Aleatorio aleatorio;
     int sorteia(int n) { return aleatorio.sorteia(n); }
