@@ -1,0 +1,394 @@
+#include "database/arquivos.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "model/tipos.h"
+
+namespace tarvello {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kMarcaLivre[] = "nome\xF8";
+
+std::string nomeexibido(const fs::path& p) { return p.filename().string(); }
+
+template <int N>
+int cortatexto(TString<N>& s) {
+    if (s.tamanhobruto <= N) return 0;
+    s.tamanhobruto = N;
+    return 1;
+}
+
+template <class T>
+int limita(T& v, T minimo, T maximo) {
+    if (v < minimo) {
+        v = minimo;
+        return 1;
+    }
+    if (v > maximo) {
+        v = maximo;
+        return 1;
+    }
+    return 0;
+}
+
+int umoouzero(uint8_t& b) {
+    if (b <= 1) return 0;
+    b = 1;
+    return 1;
+}
+
+void escrevei32(std::vector<uint8_t>& v, int32_t x) {
+    const size_t at = v.size();
+    v.resize(at + 4);
+    std::memcpy(v.data() + at, &x, 4);
+}
+
+template <class T>
+void escreveregistro(std::vector<uint8_t>& v, const T& r) {
+    const size_t at = v.size();
+    v.resize(at + sizeof(T));
+    std::memcpy(v.data() + at, &r, sizeof(T));
+}
+
+std::string gravabytes(const fs::path& arquivo, const std::vector<uint8_t>& bytes) {
+    fs::path temp = arquivo;
+    temp += ".tmp";
+    {
+        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+        if (!f) return "Não foi possível criar o arquivo " + nomeexibido(arquivo);
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.close();
+        if (!f) {
+            std::error_code ec;
+            fs::remove(temp, ec);
+            return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, arquivo, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
+    }
+    return {};
+}
+
+bool nomedearquivoseguro(const std::string& n) {
+    if (n.empty() || n == "." || n == "..") return false;
+    return n.find_first_of(std::string_view("/\\\0", 3)) == std::string::npos;
+}
+
+}  // namespace
+
+bool slotlivre(const TString<35>& nome) {
+    return nome.tamanho() == 0 || nome.bruto() == std::string_view(kMarcaLivre, 5);
+}
+
+void marcaslotlivre(TString<35>& nome) { nome.definebruto(std::string_view(kMarcaLivre, 5)); }
+
+int slotsusados(const TElencoClube& e) {
+    int n = 0;
+    for (const auto& nome : e.nome) n += !slotlivre(nome);
+    return n;
+}
+
+int slotsusados(const TSelecao& s) {
+    int n = 0;
+    for (const auto& nome : s.nome) n += !slotlivre(nome);
+    return n;
+}
+
+bool clubejogavel(const TElencoClube& e) {
+    int goleiros = 0, outros = 0;
+    for (int k = 0; k < kMaxJogadoresClube; ++k) {
+        if (slotlivre(e.nome[k])) continue;
+        (e.posicao[k] == kGoleiro ? goleiros : outros)++;
+    }
+    return goleiros >= 1 && outros >= 11;
+}
+
+bool selecaojogavel(const TSelecao& s) {
+    int goleiros = 0, outros = 0;
+    for (int k = 0; k < kMaxJogadoresSelecao; ++k) {
+        if (slotlivre(s.nome[k])) continue;
+        (s.posicao[k] == kGoleiro ? goleiros : outros)++;
+    }
+    return goleiros >= 2 && outros >= 16;
+}
+
+Lido<TArquivoClube> decodificaclubebruto(std::span<const uint8_t> bytes) {
+    Lido<TArquivoClube> r;
+    if (bytes.size() != kTamanhoArquivoClube) {
+        r.erro = "tamanho inválido para um clube: " + std::to_string(bytes.size()) + " bytes";
+        return r;
+    }
+    TArquivoClube c;
+    std::memcpy(&c.cabecalho, bytes.data() + 4, sizeof(TCabecalhoClube));
+    std::memcpy(&c.elenco, bytes.data() + 188, sizeof(TElencoClube));
+    r.valor = c;
+    return r;
+}
+
+Lido<TSelecao> decodificaselecaobruta(std::span<const uint8_t> bytes) {
+    Lido<TSelecao> r;
+    if (bytes.size() != kTamanhoArquivoSelecao) {
+        r.erro = "tamanho inválido para uma seleção: " + std::to_string(bytes.size()) + " bytes";
+        return r;
+    }
+    TSelecao s;
+    std::memcpy(&s, bytes.data() + 4, sizeof(TSelecao));
+    r.valor = s;
+    return r;
+}
+
+int saneiaclube(TArquivoClube& c) {
+    TCabecalhoClube& h = c.cabecalho;
+    TElencoClube& e = c.elenco;
+    int n = 0;
+    n += cortatexto(h.nome) + cortatexto(h.nomecompleto) + cortatexto(h.estadio) + cortatexto(h.arquivo) +
+         cortatexto(h.escudo) + cortatexto(h.tecnico);
+    bool inutilizavel = false;
+    if (h.pais >= kNumPaises) {
+        h.pais = kPersonalizado;
+        inutilizavel = true;
+        ++n;
+    }
+    n += limita<uint8_t>(h.nivel, 0, 25);
+    if (h.estado >= kNumEstados && h.estado != kSemEstado) {
+        h.estado = kSemEstado;
+        ++n;
+    }
+    for (int k = 0; k < kMaxJogadoresClube; ++k) {
+        n += cortatexto(e.nome[k]);
+        if (slotlivre(e.nome[k])) continue;
+        if (e.posicao[k] >= kNumPosicoes) {
+            e.nome[k].tamanhobruto = 0;  // a player with no position cannot be fielded
+            ++n;
+            continue;
+        }
+        // An ability the game does not know reads as the first one.
+        if (e.habilidade1[k] >= kNumHabilidades) e.habilidade1[k] = 0, ++n;
+        if (e.habilidade2[k] >= kNumHabilidades) e.habilidade2[k] = 0, ++n;
+        if (e.pais[k] >= kNumPaises) {
+            e.pais[k] = h.pais;
+            ++n;
+        }
+        n += umoouzero(e.estrela[k]) + umoouzero(e.status[k]);
+    }
+    const uint8_t valido = (h.valido != 0 && !inutilizavel && clubejogavel(e)) ? 1 : 0;
+    if (valido != h.valido) {
+        h.valido = valido;
+        ++n;
+    }
+    return n;
+}
+
+int saneiaselecao(TSelecao& s) {
+    int n = cortatexto(s.escudo) + cortatexto(s.tecnico);
+    const int conf = confederacao(s.pais, true);
+    if (s.confederacao != conf) {
+        s.confederacao = conf;
+        ++n;
+    }
+    n += limita<int32_t>(s.nivel, 1, 25);
+    for (int k = 0; k < kMaxJogadoresSelecao; ++k) {
+        n += cortatexto(s.nome[k]);
+        if (slotlivre(s.nome[k])) continue;
+        if (!posicaovalida(s.posicao[k])) {
+            s.nome[k].tamanhobruto = 0;
+            ++n;
+            continue;
+        }
+        if (!habilidadevalida(s.habilidade1[k])) s.habilidade1[k] = 0, ++n;
+        if (!habilidadevalida(s.habilidade2[k])) s.habilidade2[k] = 0, ++n;
+        n += limita<int32_t>(s.idade[k], 0, 99);
+        n += umoouzero(s.estrela[k]);
+        if (s.escalacao[k] != 0 && s.escalacao[k] != 1) s.escalacao[k] = 1, ++n;
+    }
+    const int usados = slotsusados(s);
+    if (s.numjogadores != usados) {
+        s.numjogadores = usados;
+        ++n;
+    }
+    const uint8_t valido = selecaojogavel(s) ? 1 : 0;
+    if (s.valido != valido) {
+        s.valido = valido;
+        ++n;
+    }
+    return n;
+}
+
+std::vector<uint8_t> codificaclube(const TArquivoClube& c) {
+    std::vector<uint8_t> v;
+    v.reserve(kTamanhoArquivoClube);
+    escrevei32(v, 1);
+    escreveregistro(v, c.cabecalho);
+    escrevei32(v, 1);
+    escreveregistro(v, c.elenco);
+    return v;
+}
+
+std::vector<uint8_t> codificaselecao(const TSelecao& s) {
+    std::vector<uint8_t> v;
+    v.reserve(kTamanhoArquivoSelecao);
+    escrevei32(v, 1);
+    escreveregistro(v, s);
+    return v;
+}
+
+Lido<std::vector<uint8_t>> learquivo(const fs::path& caminho, size_t tamanho) {
+    Lido<std::vector<uint8_t>> r;
+    std::error_code ec;
+    if (!fs::is_regular_file(caminho, ec)) {
+        r.erro = "Arquivo não encontrado: " + nomeexibido(caminho);
+        return r;
+    }
+    const auto real = fs::file_size(caminho, ec);
+    if (ec || real != tamanho) {
+        r.erro = "Arquivo com tamanho inválido: " + nomeexibido(caminho);
+        return r;
+    }
+    std::ifstream f(caminho, std::ios::binary);
+    if (!f) {
+        r.erro = "Não foi possível abrir o arquivo " + nomeexibido(caminho);
+        return r;
+    }
+    std::vector<uint8_t> v(tamanho);
+    f.read(reinterpret_cast<char*>(v.data()), static_cast<std::streamsize>(tamanho));
+    if (static_cast<size_t>(f.gcount()) != tamanho) {
+        r.erro = "Erro ao ler o arquivo " + nomeexibido(caminho);
+        return r;
+    }
+    r.valor = std::move(v);
+    return r;
+}
+
+Lido<TArquivoClube> lerclubebruto(const fs::path& arquivo) {
+    auto b = learquivo(arquivo, kTamanhoArquivoClube);
+    if (!b) return {std::nullopt, b.erro};
+    auto r = decodificaclubebruto(*b);
+    if (!r) r.erro += " (" + nomeexibido(arquivo) + ")";
+    return r;
+}
+
+Lido<TArquivoClube> lerclube(const fs::path& arquivo) {
+    auto r = lerclubebruto(arquivo);
+    if (r) saneiaclube(*r);
+    return r;
+}
+
+Lido<TSelecao> lerselecaobruta(const fs::path& arquivo) {
+    auto b = learquivo(arquivo, kTamanhoArquivoSelecao);
+    if (!b) return {std::nullopt, b.erro};
+    auto r = decodificaselecaobruta(*b);
+    if (!r) r.erro += " (" + nomeexibido(arquivo) + ")";
+    return r;
+}
+
+Lido<TSelecao> lerselecao(const fs::path& arquivo) {
+    auto r = lerselecaobruta(arquivo);
+    if (!r) return r;
+    if (r->pais < 0 || r->pais >= kPersonalizado) {
+        return {std::nullopt, "País inválido na seleção " + nomeexibido(arquivo)};
+    }
+    saneiaselecao(*r);
+    return r;
+}
+
+Lido<TResumoLido> lerresumo(const fs::path& arquivo) {
+    auto c = lerclube(arquivo);
+    if (!c) return {std::nullopt, c.erro};
+    TResumoLido r{};
+    const TCabecalhoClube& h = c->cabecalho;
+    r.resumo.pais = h.pais;
+    r.resumo.valido = h.valido;
+    r.resumo.versao = h.versao;
+    r.resumo.nivel = h.nivel;
+    r.resumo.nome = h.nome;
+    r.arquivo = arquivo.filename().string();
+    r.resumo.arquivo.definebruto(utf8paraCp1252(r.arquivo));
+    return {r, {}};
+}
+
+std::vector<std::string> listaarquivos(const fs::path& pasta, std::string_view extensao) {
+    std::vector<std::string> nomes;
+    std::error_code ec;
+    fs::directory_iterator it(pasta, ec);
+    if (ec) return nomes;
+    auto minuscula = [](std::string s) {
+        for (char& ch : s)
+            if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+        return s;
+    };
+    const std::string ext = minuscula(std::string(extensao));
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) break;
+        std::error_code ec2;
+        if (!it->is_regular_file(ec2)) continue;
+        const std::string nome = it->path().filename().string();
+        if (nome.size() <= ext.size()) continue;
+        if (minuscula(nome.substr(nome.size() - ext.size())) != ext) continue;
+        nomes.push_back(nome);
+    }
+    std::sort(nomes.begin(), nomes.end());
+    return nomes;
+}
+
+fs::path pastatimes(const fs::path& raiz) { return raiz / "teams"; }
+fs::path pastaselecoes(const fs::path& raiz) { return raiz / "teams" / "selecoes"; }
+fs::path pastaescudos(const fs::path& raiz) { return raiz / "teams" / "escudos"; }
+
+std::vector<TResumoLido> lerresumos(const fs::path& raiz) {
+    std::vector<TResumoLido> v;
+    const fs::path pasta = pastatimes(raiz);
+    for (const auto& nome : listaarquivos(pasta, ".b08")) {
+        auto r = lerresumo(pasta / nome);
+        if (r) v.push_back(std::move(*r));
+    }
+    return v;
+}
+
+std::vector<TSelecao> lerselecoes(const fs::path& raiz, std::vector<std::string>* erros) {
+    std::vector<TSelecao> v;
+    const fs::path pasta = pastaselecoes(raiz);
+    for (const auto& nome : listaarquivos(pasta, ".s05")) {
+        auto s = lerselecao(pasta / nome);
+        if (s) {
+            v.push_back(*s);
+        } else if (erros) {
+            erros->push_back(s.erro);
+        }
+    }
+    return v;
+}
+
+std::string gravaclube(const fs::path& arquivo, TArquivoClube& clube) {
+    clube.cabecalho.versao = kVersaoArquivo;
+    clube.cabecalho.valido = clubejogavel(clube.elenco) ? 1 : 0;
+    return gravabytes(arquivo, codificaclube(clube));
+}
+
+std::string gravaselecao(const fs::path& arquivo, TSelecao& selecao) {
+    selecao.valido = selecaojogavel(selecao) ? 1 : 0;
+    return gravabytes(arquivo, codificaselecao(selecao));
+}
+
+std::string timesalvar(const fs::path& raiz, TArquivoClube& clube) {
+    const std::string nome = clube.cabecalho.arquivo.utf8();
+    if (!nomedearquivoseguro(nome)) return "Nome de arquivo inválido: \"" + nome + "\"";
+    return gravaclube(pastatimes(raiz) / (nome + ".b08"), clube);
+}
+
+std::string selecaosalvar(const fs::path& raiz, TSelecao& selecao) {
+    if (selecao.pais < 0 || selecao.pais >= kPersonalizado) {
+        return "País inválido para uma seleção: " + std::to_string(selecao.pais);
+    }
+    return gravaselecao(pastaselecoes(raiz) / (std::to_string(selecao.pais) + ".s05"), selecao);
+}
+
+}  // namespace tarvello
