@@ -7,6 +7,7 @@
 #include "model/aleatorio.h"
 #include "model/estado.h"
 #include "model/registros.h"
+#include "news/mensagens.h"
 
 namespace tarvello {
 
@@ -30,6 +31,7 @@ struct Mundo {
     std::vector<THistoricoTecnico> historicotecnicos;
     std::vector<THistoricoArtilheiro> historicoartilheiros;
     std::vector<TResultadoClube> resultadosclubes;
+    std::vector<TMensagem> mensagens;  // every inbox, in posting order
 
     Aleatorio aleatorio;
     int sorteia(int n) { return aleatorio.sorteia(n); }

@@ -1,0 +1,90 @@
+#include "club/elenco.h"
+
+#include "model/mundo.h"
+#include "model/tipos.h"
+
+namespace tarvello {
+namespace {
+
+bool timevalido(const Mundo& m, int t) { return t >= 0 && t < static_cast<int>(m.times.size()); }
+
+}  // namespace
+
+void recontaelenco(Mundo& m, int time) {
+    if (!timevalido(m, time)) return;
+    TTime& t = m.times[time];
+    t.numjogadores = 0;
+    for (auto& n : t.numporposicao) n = 0;
+    for (size_t i = 1; i < m.jogadores.size(); ++i) {
+        const TJogador& j = m.jogadores[i];
+        if (j.time != time) continue;
+        ++t.numjogadores;
+        if (posicaovalida(j.posicao)) ++t.numporposicao[j.posicao];
+    }
+}
+
+void recalculasalarios(Mundo& m, int time) {
+    if (!timevalido(m, time) || time >= static_cast<int>(m.financas.size())) return;
+    int64_t soma = 0;
+    for (size_t i = 1; i < m.jogadores.size(); ++i)
+        if (m.jogadores[i].time == time) soma += m.jogadores[i].salario;
+    m.financas[time].salariosemanal = static_cast<int32_t>(soma);
+}
+
+void novocapitao(Mundo& m, int time) {
+    if (!timevalido(m, time)) return;
+    int primeiro = 0;
+    for (size_t i = 1; i < m.jogadores.size(); ++i) {
+        const TJogador& j = m.jogadores[i];
+        if (j.time != time) continue;
+        if (j.escalacao == 1) {
+            m.times[time].capitao = static_cast<int32_t>(i);
+            return;
+        }
+        if (primeiro == 0) primeiro = static_cast<int>(i);
+    }
+    m.times[time].capitao = primeiro;
+}
+
+void novocobrador(Mundo& m, int time) {
+    if (!timevalido(m, time)) return;
+    int escolhido[4] = {0, 0, 0, 0};  // finisher, playmaker, passer, first starter
+    for (size_t i = 1; i < m.jogadores.size(); ++i) {
+        const TJogador& j = m.jogadores[i];
+        if (j.time != time || j.escalacao != 1) continue;
+        const int idx = static_cast<int>(i);
+        if (j.habilidade1 == 9 && !escolhido[0]) escolhido[0] = idx;
+        if (j.habilidade1 == 4 && !escolhido[1]) escolhido[1] = idx;
+        if (j.habilidade1 == 11 && !escolhido[2]) escolhido[2] = idx;
+        if (!escolhido[3]) escolhido[3] = idx;
+    }
+    for (int e : escolhido) {
+        if (e) {
+            m.times[time].cobradorfaltas = e;
+            return;
+        }
+    }
+}
+
+void saidaclube(Mundo& m, int jogador) {
+    if (jogador <= 0 || jogador >= static_cast<int>(m.jogadores.size())) return;
+    TJogador& j = m.jogadores[jogador];
+    const int origem = j.time;
+    if (!timevalido(m, origem)) return;
+    j.time = -1;
+    j.avenda = 0;
+    j.escalacao = 0;
+    j.numero = 0;
+    if (origem < static_cast<int>(m.financas.size()))
+        m.financas[origem].salariosemanal -= j.salario;
+    TTime& t = m.times[origem];
+    if (t.capitao == jogador) novocapitao(m, origem);
+    if (t.cobradorfaltas == jogador) {
+        novocobrador(m, origem);
+        // With no starter left the old taker would stay on; nobody takes the kicks then.
+        if (t.cobradorfaltas == jogador) t.cobradorfaltas = 0;
+    }
+    recontaelenco(m, origem);
+}
+
+}  // namespace tarvello

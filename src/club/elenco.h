@@ -1,0 +1,25 @@
+#pragma once
+// Squad bookkeeping of a club: counts, wage bill, captain and free-kick taker, and the one
+// path by which a player leaves his club (sale, loan, death).
+
+namespace tarvello {
+
+struct Mundo;
+
+// `numjogadores` and `numporposicao` (by current position) from the player table.
+void recontaelenco(Mundo& m, int time);
+// `salariosemanal` of the club's finances: the sum of its players' salaries.
+void recalculasalarios(Mundo& m, int time);
+// Captain: the first starter, else the first player; 0 when the squad is empty.
+void novocapitao(Mundo& m, int time);
+// Free-kick taker among the starters: the first finisher, else playmaker, else passer, else
+// the first starter. A club without starters keeps its taker.
+void novocobrador(Mundo& m, int time);
+
+// The player leaves his club and belongs to none (`time` -1): he leaves the sale list and the
+// line-up, his salary leaves the wage bill, the club gets a new captain or free-kick taker
+// when he held either role, and its counts are recounted. A player without a club is left
+// as he is.
+void saidaclube(Mundo& m, int jogador);
+
+}  // namespace tarvello
