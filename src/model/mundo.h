@@ -8,6 +8,7 @@
 #include "model/estado.h"
 #include "model/registros.h"
 #include "news/mensagens.h"
+#include "match/partida.h"
 
 namespace tarvello {
 
@@ -32,6 +33,8 @@ struct Mundo {
     std::vector<THistoricoArtilheiro> historicoartilheiros;
     std::vector<TResultadoClube> resultadosclubes;
     std::vector<TMensagem> mensagens;  // every inbox, in posting order
+
+    TDiaJogo diajogo;  // line-ups, live matches and events of the current match day
 
     Aleatorio aleatorio;
     int sorteia(int n) { return aleatorio.sorteia(n); }

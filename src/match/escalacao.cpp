@@ -1,0 +1,149 @@
+#include "match/escalacao.h"
+
+#include "model/mundo.h"
+#include "model/tipos.h"
+#include "season/registraevento.h"
+
+namespace tarvello {
+
+namespace {
+bool jogadorvalido(const Mundo& m, int j) {
+    return j > 0 && j < static_cast<int>(m.jogadores.size());
+}
+bool tipovalido(int k) { return k >= 0 && k < kNumCompeticoes; }
+}  // namespace
+
+int tipodia(const Mundo& m) { return m.estado.competicaoatual; }
+
+bool disponivel(const Mundo& m, int jogador) {
+    if (!jogadorvalido(m, jogador)) return false;
+    const TJogador& j = m.jogadores[jogador];
+    if (static_cast<int64_t>(j.contusaoate) > static_cast<int64_t>(m.diajogo.hoje)) return false;
+    const int k = tipodia(m);
+    return !tipovalido(k) || j.suspensao[k] == 0;
+}
+
+bool escalavel(const Mundo& m, int jogador) {
+    if (!disponivel(m, jogador)) return false;
+    const int k = tipodia(m);
+    return !tipovalido(k) || m.jogadores[jogador].amarelos[k] < 3;
+}
+
+bool emcampo(const Mundo& m, int jogador) {
+    return jogadorvalido(m, jogador) && m.jogadores[jogador].jogouhoje && disponivel(m, jogador);
+}
+
+TEscalacao* linhade(Mundo& m, int time) {
+    if (time < 0 || time >= static_cast<int>(m.times.size())) return nullptr;
+    const int l = m.times[time].linhaescalacao;
+    if (l < 0 || l >= static_cast<int>(m.diajogo.escalacoes.size())) return nullptr;
+    return &m.diajogo.escalacoes[l];
+}
+
+const TEscalacao* linhade(const Mundo& m, int time) {
+    return linhade(const_cast<Mundo&>(m), time);
+}
+
+TEscalacao& novalinha(Mundo& m, int time) {
+    m.diajogo.escalacoes.push_back(TEscalacao{});
+    m.times[time].linhaescalacao = static_cast<int32_t>(m.diajogo.escalacoes.size() - 1);
+    return m.diajogo.escalacoes.back();
+}
+
+int linhadojogador(int posicao, int funcao) {
+    switch (posicao) {
+        case kLateral: return funcao == 2 ? 2 : 1;
+        case kZagueiro: return 1;
+        case kMeioCampo: return 2;
+        case kAtacante: return 3;
+        default: return 0;
+    }
+}
+
+void recontalinhas(Mundo& m, TEscalacao& r) {
+    for (int s = 12; s <= kSlotAtaque; ++s) r[s] = 0;
+    for (int s = 1; s <= 11; ++s) {
+        const int j = r[s];
+        if (!emcampo(m, j)) continue;
+        const TJogador& p = m.jogadores[j];
+        if (p.posicao >= 1 && p.posicao <= 4) ++r[kSlotContaPosicao + p.posicao];
+        const int l = linhadojogador(p.posicao, p.funcao);
+        if (l > 0) ++r[kSlotDefesa + l - 1];
+    }
+}
+
+void recontalinhas(Mundo& m, int time) {
+    if (TEscalacao* r = linhade(m, time)) recontalinhas(m, *r);
+}
+
+void escalajogador(Mundo& m, int time, int jogador, int slot) {
+    TEscalacao* r = linhade(m, time);
+    if (!r || !jogadorvalido(m, jogador)) return;
+    TJogador& j = m.jogadores[jogador];
+    if (j.posicao == kGoleiro) slot = kSlotGoleiro;
+    if (slot < 1 || slot > 11) return;
+    registraevento(m, jogador, time, "j");
+    j.jogouhoje = 1;
+    j.jogounapartida = 1;
+    (*r)[slot] = jogador;
+    for (int s = kPrimeiroBanco; s <= kUltimoBanco; ++s) {
+        if ((*r)[s] == jogador) {
+            (*r)[s] = 0;
+            break;
+        }
+    }
+    recontalinhas(m, *r);
+}
+
+void registrasaida(Mundo& m, int jogo, int jogador, int lado) {
+    if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size()) || (lado != 1 && lado != 2))
+        return;
+    TJogos& g = m.diajogo.jogos[jogo - 1];
+    int& n = g.nsubstituidos[lado - 1];
+    if (n < kMaxSaidasLista) ++n;
+    g.substituidos[lado - 1][n - 1] = {jogador, minutolista(m)};
+    recontalinhas(m, g.time(lado));
+}
+
+TDisponiveis contadisponiveis(Mundo& m, int time) {
+    TDisponiveis d;
+    for (size_t i = 1; i < m.jogadores.size(); ++i) {
+        const TJogador& j = m.jogadores[i];
+        if (j.time != time || j.posicao <= 0 || j.posicao > 4) continue;
+        if (!escalavel(m, static_cast<int>(i))) continue;
+        ++d.porposicao[j.posicao];
+        ++d.total;
+    }
+    if (time >= 0 && time < static_cast<int>(m.times.size())) m.times[time].disponiveis = d.total;
+    return d;
+}
+
+void cumpresuspensoes(Mundo& m) {
+    const int k = tipodia(m);
+    if (!tipovalido(k)) return;
+    for (size_t i = 1; i < m.jogadores.size(); ++i) {
+        TJogador& j = m.jogadores[i];
+        if (j.time < 0) continue;
+        if (j.suspensao[k] > 0) --j.suspensao[k];
+        if (j.amarelos[k] >= 3) j.amarelos[k] = 0;
+    }
+}
+
+int minutoevento(const Mundo& m) {
+    const TDiaJogo& d = m.diajogo;
+    if (d.instantaneo) return d.minutoabsoluto;
+    if (d.tempo == 2) return d.minuto + 45;
+    return d.minuto > 45 ? 45 : d.minuto;
+}
+
+int minutolista(const Mundo& m) {
+    const TDiaJogo& d = m.diajogo;
+    if (d.instantaneo) return d.minutoabsoluto;
+    return d.tempo == 2 ? d.minuto + 45 : d.minuto;
+}
+
+void anotaevento(Mundo& m, int tipo, int time, int jogador, int extra, int jogo) {
+    m.diajogo.eventos.push_back({tipo, time, jogador, extra, minutoevento(m), jogo});
+}
+
+}  // namespace tarvello

@@ -1,0 +1,59 @@
+#pragma once
+// Line-up rows: putting players into slots, taking them off, the line counts, availability and
+// the serving of suspensions.
+#include "match/partida.h"
+
+namespace tarvello {
+
+struct Mundo;
+
+// Competition kind of the day being played (0..9; -1 when nothing is played).
+int tipodia(const Mundo& m);
+
+// Not injured today and no suspension left for the day's kind.
+bool disponivel(const Mundo& m, int jogador);
+// Available and fewer than 3 yellow cards in the day's kind: may be chosen for the day.
+bool escalavel(const Mundo& m, int jogador);
+// Holds a place on the pitch: entered the match, not injured, not sent off.
+bool emcampo(const Mundo& m, int jogador);
+
+// The club's row of the day, or nullptr when it has none.
+TEscalacao* linhade(Mundo& m, int time);
+const TEscalacao* linhade(const Mundo& m, int time);
+
+// Appends an empty row for the club and points the club at it.
+TEscalacao& novalinha(Mundo& m, int time);
+
+// Line (1 defence, 2 midfield, 3 attack, 0 none) a player counts in by position and role.
+int linhadojogador(int posicao, int funcao);
+
+// Rebuilds the position counts (slots 12..15) and line counts (16..18) from the players on the
+// pitch in slots 1..11, so they never drift from the eleven.
+void recontalinhas(Mundo& m, TEscalacao& r);
+void recontalinhas(Mundo& m, int time);
+
+// Puts a player into a slot of the club's row: goalkeepers always into slot 11, slots above 11
+// do nothing. Records the appearance and empties the bench slot that held him.
+void escalajogador(Mundo& m, int time, int jogador, int slot);
+
+// Records a player leaving by substitution in the side's list.
+void registrasaida(Mundo& m, int jogo, int jogador, int lado);
+
+struct TDisponiveis {
+    int porposicao[5] = {};  // 1..4 used: laterais, zagueiros, meio campos, atacantes
+    int total = 0;
+};
+// Recounts the club's available outfield players per position into `disponiveis`.
+TDisponiveis contadisponiveis(Mundo& m, int time);
+
+// Serves one match of suspension of the day's kind for every player with a club.
+void cumpresuspensoes(Mundo& m);
+
+// Minute written in the event log and in the goal and substitution lists.
+int minutoevento(const Mundo& m);
+int minutolista(const Mundo& m);
+
+// Appends an event to the log.
+void anotaevento(Mundo& m, int tipo, int time, int jogador, int extra, int jogo);
+
+}  // namespace tarvello

@@ -1,0 +1,123 @@
+#include "match/forca.h"
+
+#include "match/escalacao.h"
+#include "model/aleatorio.h"
+#include "model/mundo.h"
+#include "model/tipos.h"
+
+namespace tarvello {
+
+float fatorimprovisado(const TJogador& j) {
+    const bool goleironato = j.posicaooriginal == kGoleiro;
+    switch (j.posicao) {
+        case kGoleiro: return 0.3f;
+        case kLateral:
+            if (goleironato) return 0.5f;
+            return (j.habilidade1 == 5 || j.habilidade2 == 5) ? 0.7f : 0.8f;
+        case kZagueiro:
+            if (goleironato) return 0.5f;
+            return (j.habilidade1 == 4 || j.habilidade1 == 6 || j.habilidade1 == 8) ? 0.6f : 0.7f;
+        case kMeioCampo:
+            if (goleironato) return 0.5f;
+            return j.habilidade1 == 6 ? 0.6f : 0.7f;
+        case kAtacante: return goleironato ? 0.5f : 0.7f;
+        default: return 0.01f;
+    }
+}
+
+namespace {
+int posicaoefetiva(const TJogador& j) {
+    return (j.posicao == kLateral && j.funcao == 2) ? kMeioCampo : j.posicao;
+}
+
+// The latest first-division champion plays under pressure while near the top of the table.
+bool campeaopressionado(const Mundo& m, int time) {
+    return tipodia(m) == kLiga && time == m.diajogo.campeaoliga && m.estado.temporada > 3 &&
+           m.times[time].colocacoes[kLiga] < 3;
+}
+}  // namespace
+
+int forcasetor(const Mundo& m, int time, int posicao) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return 0;
+    int soma = 0;
+    for (int s = 1; s <= 11; ++s) {
+        const int id = (*r)[s];
+        if (!emcampo(m, id)) continue;
+        const TJogador& j = m.jogadores[id];
+        if (posicaoefetiva(j) != posicao) continue;
+        if (j.posicao == j.posicaooriginal)
+            soma += arredonda(static_cast<double>(j.energia) * j.forca / 100.0);
+        else
+            soma += arredonda(static_cast<double>(fatorimprovisado(j)) * j.forca * j.energia / 100.0);
+    }
+    if (campeaopressionado(m, time)) soma = arredonda(soma * 0.8);
+    return soma;
+}
+
+int energiamedia(const Mundo& m, int time) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return 0;
+    int soma = 0, n = 0;
+    for (int s = 1; s <= 11; ++s) {
+        const int id = (*r)[s];
+        if (!emcampo(m, id)) continue;
+        soma += m.jogadores[id].energia;
+        ++n;
+    }
+    return n == 0 ? 0 : arredonda(static_cast<double>(soma) / n);
+}
+
+int contafuncao(const Mundo& m, int time, int posicao, int funcao) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return 0;
+    int n = 0;
+    for (int s = 1; s <= 11; ++s) {
+        const int id = (*r)[s];
+        if (!emcampo(m, id)) continue;
+        const TJogador& j = m.jogadores[id];
+        if (j.posicao == posicao && j.funcao == funcao) ++n;
+    }
+    return n;
+}
+
+bool focoadequado(const Mundo& m, int time) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return false;
+    int sc = 0, ct = 0;
+    auto armador = [](int h) { return h == 4 || h == 9 || h == 11; };
+    auto aberto = [](int h) { return h == 6 || h == 11 || h == 13; };
+    for (int s = 1; s <= 10; ++s) {  // central pass
+        const int id = (*r)[s];
+        if (id <= 0 || id >= static_cast<int>(m.jogadores.size())) continue;
+        const TJogador& j = m.jogadores[id];
+        if (!j.jogouhoje) continue;
+        if (j.posicao == kMeioCampo && (j.funcao == 1 || j.funcao == 2)) {
+            ++ct;
+            if (armador(j.habilidade1)) sc += 2;
+            if (armador(j.habilidade2)) sc += 1;
+        } else if (j.posicao == kAtacante) {
+            ++ct;
+            if (j.funcao == 1) sc += 2;
+        }
+    }
+    for (int s = 1; s <= 10; ++s) {  // wide pass
+        const int id = (*r)[s];
+        if (id <= 0 || id >= static_cast<int>(m.jogadores.size())) continue;
+        const TJogador& j = m.jogadores[id];
+        if (!j.jogouhoje) continue;
+        if (j.posicao == kLateral && (j.funcao == 1 || j.funcao == 2)) {
+            ++ct;
+            if (aberto(j.habilidade1)) sc += 2;
+            if (aberto(j.habilidade2)) sc += 1;
+        } else if (j.posicao == kAtacante) {
+            ++ct;
+            if (j.funcao == 2) sc += 2;
+            if (j.habilidade1 == 5) sc += 2;
+            if (j.habilidade2 == 5) sc += 1;
+        }
+    }
+    return sc > ct + 1;
+}
+
+}  // namespace tarvello
