@@ -1,0 +1,60 @@
+#pragma once
+// The match-day driver: from the confirmed line-ups to the results screen, and from there to the
+// next date. The day's matches are played in groups (a league, a state, a confederation at a
+// time); a group that someone watches is played minute by minute by the screen, any other at
+// once.
+#include <vector>
+
+namespace tarvello {
+
+struct Mundo;
+class Interacao;
+
+// Where the driver stands within the day.
+struct TControleDia {
+    int tipo = -1;                 // competition kind of the day
+    std::vector<int> grupos;       // leagues, states or confederations in play order; {-1}: one group
+    int grupo = -1;                // position in `grupos` of the group being played
+    std::vector<int> pendentes;    // matches of the group not yet on a screen (a screen holds 30)
+    bool mostrado = false;         // the group on screen is watched minute by minute
+    bool encerrado = false;        // every group played and the kind's progress step done
+};
+
+enum class ProximaEtapa {
+    TelaPrincipal,  // a human club plays the new date: its coach's main screen opens
+    ProximoDia,     // nobody human plays: the next match day starts at once
+    FimTemporada,   // no date with matches is left
+};
+
+// Groups of the day's kind, in play order (league, state or confederation indexes; {-1} for
+// the kinds played on one screen).
+std::vector<int> gruposdodia(const Mundo& m, int tipo);
+// Whether the group is watched minute by minute: a league with a human club or marked to be
+// shown (or the fallback league when no league qualifies), a state with a human club, every
+// confederation, and the single screen of friendlies, club world cup and national teams.
+bool grupomostrado(const Mundo& m, int tipo, int grupo);
+// Match-list entries of the group to be played today, in list order: the day's kind, today's
+// date, not played, both clubs known.
+std::vector<int> partidasdogrupo(const Mundo& m, int tipo, int grupo);
+
+// Start of a match day, once every human coach has confirmed: computer line-ups and tactics,
+// suspensions served, players brought into range; the first group comes next.
+void comecadia(Mundo& m);
+
+// Sets up the next screen of the day. Groups nobody watches are played at once, to their end.
+// Returns true when a watched screen is ready (referees, added time and elevens set): the
+// caller plays it with `minuto` until it ends and then calls `encerrapartidas`. Returns false
+// when the day is over: the kind's progress step has run and the results screen follows.
+bool proximogrupo(Mundo& m, Interacao& ia);
+
+// End of the matches of a screen: results into the match list, tables, ranking totals, coaches,
+// heavy defeats, head-to-head history, wages and interest, gate, positions and energy.
+void encerrapartidas(Mundo& m, Interacao& ia);
+
+// The whole day without a screen: every group in turn, watched ones minute by minute.
+void jogadia(Mundo& m, Interacao& ia);
+
+// "Continuar >>": next date with matches, per-day data cleared, referees of the new date.
+ProximaEtapa continuar(Mundo& m, Interacao& ia);
+
+}  // namespace tarvello
