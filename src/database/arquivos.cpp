@@ -55,7 +55,7 @@ void escreveregistro(std::vector<uint8_t>& v, const T& r) {
     std::memcpy(v.data() + at, &r, sizeof(T));
 }
 
-std::string gravabytes(const fs::path& arquivo, const std::vector<uint8_t>& bytes) {
+std::string gravabytes(const fs::path& arquivo, std::span<const uint8_t> bytes) {
     fs::path temp = arquivo;
     temp += ".tmp";
     {
@@ -366,6 +366,8 @@ std::vector<TSelecao> lerselecoes(const fs::path& raiz, std::vector<std::string>
     }
     return v;
 }
+
+std::string gravaarquivo(const fs::path& arquivo, std::span<const uint8_t> bytes) { return gravabytes(arquivo, bytes); }
 
 std::string gravaclube(const fs::path& arquivo, TArquivoClube& clube) {
     clube.cabecalho.versao = kVersaoArquivo;

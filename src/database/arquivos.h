@@ -211,6 +211,9 @@ std::string selecaosalvar(const std::filesystem::path& raiz, TSelecao& selecao);
 std::string gravaclube(const std::filesystem::path& arquivo, TArquivoClube& clube);
 std::string gravaselecao(const std::filesystem::path& arquivo, TSelecao& selecao);
 
+// Any bytes to a file, through a temporary file and a rename.
+std::string gravaarquivo(const std::filesystem::path& arquivo, std::span<const uint8_t> bytes);
+
 // Confederation of a country: 1 South America, 2 Africa, 3 Asia, 4 North and Central America,
 // 5 Oceania, 0 Europe (and every country not listed). México is 1 for club competitions and 4
 // for its national team.
