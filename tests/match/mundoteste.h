@@ -89,6 +89,47 @@ inline void preparadia(Mundo& m, const std::vector<std::pair<int, int>>& pares) 
     for (auto [a, b] : pares) preparajogo(m, a, b, i++);
 }
 
+// Players of a club at a natural position, in table order.
+inline std::vector<int> daposicao(const Mundo& m, int time, int posicao) {
+    std::vector<int> r;
+    for (size_t i = 1; i < m.jogadores.size(); ++i)
+        if (m.jogadores[i].time == time && m.jogadores[i].posicaooriginal == posicao)
+            r.push_back(static_cast<int>(i));
+    return r;
+}
+
+// A hand-made line-up: the given starters in order (goalkeepers go to slot 11), then the bench.
+inline TEscalacao& escala(Mundo& m, int time, const std::vector<int>& titulares,
+                          const std::vector<int>& banco = {}) {
+    TEscalacao& r = novalinha(m, time);
+    int slot = 1;
+    for (int j : titulares) {
+        const bool goleiro = m.jogadores[j].posicao == kGoleiro;
+        escalajogador(m, time, j, goleiro ? kSlotGoleiro : slot);
+        if (!goleiro) ++slot;
+    }
+    int b = kPrimeiroBanco;
+    for (int j : banco) r[b++] = j;
+    contadisponiveis(m, time);
+    return *linhade(m, time);
+}
+
+// A 4-4-2 of the club's first players: keeper, two laterais, two zagueiros, four meio campos,
+// two atacantes; the bench gets the next of each position.
+inline TEscalacao& escala442(Mundo& m, int time) {
+    auto g = daposicao(m, time, kGoleiro), l = daposicao(m, time, kLateral);
+    auto z = daposicao(m, time, kZagueiro), mc = daposicao(m, time, kMeioCampo);
+    auto a = daposicao(m, time, kAtacante);
+    return escala(m, time, {l[0], l[1], z[0], z[1], mc[0], mc[1], mc[2], mc[3], a[0], a[1], g[0]},
+                  {g[1], l[2], z[2], mc[4], a[2]});
+}
+
+// One match on the screen between two clubs lined up by hand; returns its slot.
+inline int jogomanual(Mundo& m, int mandante, int visitante) {
+    preparatela(m);
+    return preparajogo(m, mandante, visitante, 0);
+}
+
 // Plays the screen minute by minute to the end.
 inline void jogaexibido(Mundo& m, Interacao& ia) {
     iniciapartidas(m);
