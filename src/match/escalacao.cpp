@@ -1,5 +1,6 @@
 #include "match/escalacao.h"
 
+#include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "season/registraevento.h"
@@ -15,10 +16,20 @@ bool tipovalido(int k) { return k >= 0 && k < kNumCompeticoes; }
 
 int tipodia(const Mundo& m) { return m.estado.competicaoatual; }
 
+double hojedodia(const Mundo& m) {
+    const TDiaJogo& d = m.diajogo;
+    if (d.temporadahoje != m.estado.temporada || d.datahoje != m.estado.dataatual) {
+        d.hoje = datahoje(m);
+        d.temporadahoje = m.estado.temporada;
+        d.datahoje = m.estado.dataatual;
+    }
+    return d.hoje;
+}
+
 bool disponivel(const Mundo& m, int jogador) {
     if (!jogadorvalido(m, jogador)) return false;
     const TJogador& j = m.jogadores[jogador];
-    if (static_cast<int64_t>(j.contusaoate) > static_cast<int64_t>(m.diajogo.hoje)) return false;
+    if (static_cast<int64_t>(j.contusaoate) > static_cast<int64_t>(hojedodia(m))) return false;
     const int k = tipodia(m);
     return !tipovalido(k) || j.suspensao[k] == 0;
 }

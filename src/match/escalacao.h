@@ -10,6 +10,9 @@ struct Mundo;
 // Competition kind of the day being played (0..9; -1 when nothing is played).
 int tipodia(const Mundo& m);
 
+// Date of the current calendar entry.
+double hojedodia(const Mundo& m);
+
 // Not injured today and no suspension left for the day's kind.
 bool disponivel(const Mundo& m, int jogador);
 // Available and fewer than 3 yellow cards in the day's kind: may be chosen for the day.

@@ -120,7 +120,11 @@ struct TJogos {
 
 // State of the match-day screen shared by the simulation operations.
 struct TDiaJogo {
-    double hoje = 0;          // date of the day being played, kept for the many availability tests
+    // Today's date, remembered for the many availability tests of a minute and refreshed
+    // whenever the current date changes (see hojedodia).
+    mutable double hoje = 0;
+    mutable int32_t temporadahoje = -1;
+    mutable int32_t datahoje = -1;
     int32_t campeaoliga = -1; // latest first-division champion of the league on screen, -1 none
     std::vector<TEscalacao> escalacoes;
     std::vector<TJogos> jogos;  // match slot i is jogos[i - 1]

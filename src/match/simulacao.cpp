@@ -9,7 +9,6 @@
 #include "match/forca.h"
 #include "match/interacao.h"
 #include "model/aleatorio.h"
-#include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "season/registraevento.h"
@@ -62,7 +61,6 @@ void copiatitulares(Mundo& m, TJogos& g) {
 void iniciadiajogo(Mundo& m) {
     auto penalti = std::move(m.diajogo.sorteiopenalti);
     m.diajogo = TDiaJogo{};
-    m.diajogo.hoje = datahoje(m);
     m.diajogo.sorteiopenalti = std::move(penalti);
 }
 

@@ -8,7 +8,8 @@ namespace tarvello {
 struct Mundo;
 class Interacao;
 
-// Empties the whole match day (line-up rows included) for the current date.
+// Empties the whole match day, line-up rows included: call it before the first line-up of the
+// day is confirmed, or rely on `encerradia` of the previous day.
 void iniciadiajogo(Mundo& m);
 // Empties the matches and the event log of the screen, back to minute 0 of the first half.
 void preparatela(Mundo& m);

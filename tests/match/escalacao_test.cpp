@@ -84,6 +84,11 @@ TEST(Escalacao, DisponibilidadeDependeDaCompeticaoDoDia) {
     EXPECT_TRUE(disponivel(m, a[0]));  // three yellows keep him out of the line-up only
     EXPECT_FALSE(escalavel(m, a[0]));
 
+    // The next date heals him: today follows the calendar.
+    EXPECT_FALSE(disponivel(m, l[1]));
+    m.estado.dataatual += 1;
+    EXPECT_TRUE(disponivel(m, l[1]));
+
     m.estado.competicaoatual = kCopaNacional;
     const TDisponiveis c = contadisponiveis(m, 0);
     EXPECT_EQ(c.porposicao[kZagueiro], 3);

@@ -165,7 +165,7 @@ TEST(Contusoes, GoleiroDoComputadorSemReservaDaLugarAoPrimeiroDoBanco) {
         sorteiacontusao(p.m, ia, p.jogo, 1, 0);
     }
     ASSERT_EQ(p.eventos(kEvContusao, 0), 1);
-    EXPECT_GT(p.m.jogadores[goleiro].contusaoate, p.m.diajogo.hoje);
+    EXPECT_GT(p.m.jogadores[goleiro].contusaoate, hojedodia(p.m));
     EXPECT_EQ(r[11], primeiro);
     EXPECT_EQ(p.m.jogadores[primeiro].posicao, kGoleiro);
     EXPECT_NE(p.m.jogadores[primeiro].posicaooriginal, kGoleiro);

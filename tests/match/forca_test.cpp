@@ -65,7 +65,7 @@ TEST(Forca, SetorSomaOsJogadoresEmCampoComEnergiaEImproviso) {
     EXPECT_EQ(r[12], 2);  // still two laterais on the pitch by position
 
     // An injured player stops counting at once.
-    a2.contusaoate = m.diajogo.hoje + 1;
+    a2.contusaoate = hojedodia(m) + 1;
     EXPECT_EQ(forcasetor(m, 0, kAtacante), 22 + 56);
 }
 

@@ -47,7 +47,7 @@ void confereEmCampo(const Mundo& m, int time) {
         ASSERT_GE(j.energia, 0);
         ASSERT_LE(j.energia, 100);
         if (j.jogouhoje) {
-            ASSERT_LE(j.contusaoate, m.diajogo.hoje) << "contundido em campo";
+            ASSERT_LE(j.contusaoate, hojedodia(m)) << "contundido em campo";
             ASSERT_EQ(j.suspensao[kLiga], 0) << "suspenso em campo";
         }
     }
