@@ -87,6 +87,13 @@ void recontalinhas(Mundo& m, int time) {
     if (TEscalacao* r = linhade(m, time)) recontalinhas(m, *r);
 }
 
+std::string esquemaatual(const Mundo& m, int time) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return {};
+    return std::to_string((*r)[kSlotDefesa]) + "-" + std::to_string((*r)[kSlotMeio]) + "-" +
+           std::to_string((*r)[kSlotAtaque]);
+}
+
 void escalajogador(Mundo& m, int time, int jogador, int slot) {
     TEscalacao* r = linhade(m, time);
     if (!r || !jogadorvalido(m, jogador)) return;

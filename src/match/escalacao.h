@@ -1,6 +1,8 @@
 #pragma once
 // Line-up rows: putting players into slots, taking them off, the line counts, availability and
 // the serving of suspensions.
+#include <string>
+
 #include "match/partida.h"
 
 namespace tarvello {
@@ -34,6 +36,10 @@ int linhadojogador(int posicao, int funcao);
 // pitch in slots 1..11, so they never drift from the eleven.
 void recontalinhas(Mundo& m, TEscalacao& r);
 void recontalinhas(Mundo& m, int time);
+
+// The formation the eleven plays now, as defenders-midfielders-attackers ("4-4-2"), from the
+// players on the pitch; empty when the club has no row.
+std::string esquemaatual(const Mundo& m, int time);
 
 // Puts a player into a slot of the club's row: goalkeepers always into slot 11, slots above 11
 // do nothing. Records the appearance and empties the bench slot that held him.

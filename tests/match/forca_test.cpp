@@ -60,8 +60,7 @@ TEST(Forca, SetorSomaOsJogadoresEmCampoComEnergiaEImproviso) {
     ASSERT_TRUE(mudaposicao(m, 0, r[1], kLateral, 2));
     EXPECT_EQ(forcasetor(m, 0, kLateral), antesdefesa - contribuicao);
     EXPECT_EQ(forcasetor(m, 0, kMeioCampo), antesmeio + contribuicao);
-    EXPECT_EQ(r[kSlotDefesa], 3);
-    EXPECT_EQ(r[kSlotMeio], 4);
+    EXPECT_EQ(esquemaatual(m, 0), "3-4-3");
     EXPECT_EQ(r[12], 2);  // still two laterais on the pitch by position
 
     // An injured player stops counting at once.
