@@ -238,24 +238,3 @@ TEST(Substituicoes, TecnicoHumanoTrocaDentroDasRegras) {
     EXPECT_EQ(p.eventos(kEvSubstituicao, 0), 3);
 }
 
-TEST(Substituicoes, ComputadorTrocaCansadosPorDescansados) {
-    Partida p;
-    TEscalacao& r = p.r(0);
-    const int cansado = r[3];
-    p.m.jogadores[cansado].energia = 60;
-    for (int s = kPrimeiroBanco; s <= kUltimoBanco; ++s)
-        if (r[s]) p.m.jogadores[r[s]].energia = 95;
-    p.m.diajogo.tempo = 2;
-    p.m.diajogo.minuto = 60;  // every draw is below the minute
-    substituicaocomputador(p.m, p.jogo, 1, 0);
-    EXPECT_EQ(p.g().substituicoes[0], 2);
-    EXPECT_NE(r[3], cansado);
-    EXPECT_EQ(p.m.jogadores[r[3]].posicaooriginal, p.m.jogadores[cansado].posicaooriginal);
-    EXPECT_EQ(r[13], 2);  // the line counts follow the pitch
-    // Nobody fresh enough on the bench: no change.
-    for (int s = kPrimeiroBanco; s <= kUltimoBanco; ++s)
-        if (r[s]) p.m.jogadores[r[s]].energia = 90;
-    p.m.jogadores[r[4]].energia = 10;
-    substituicaocomputador(p.m, p.jogo, 1, -2);
-    EXPECT_EQ(p.g().substituicoes[0], 2);
-}

@@ -10,24 +10,11 @@ using namespace tarvello;
 using namespace tarvello::teste;
 
 TEST(Gols, ChancePorDiferencaEntreAtaqueEGoleiro) {
-    EXPECT_EQ(chancegol(50, 50), 15);
-    EXPECT_EQ(chancegol(51, 50), 14);
-    EXPECT_EQ(chancegol(59, 50), 14);
-    EXPECT_EQ(chancegol(60, 50), 15);
-    EXPECT_EQ(chancegol(90, 50), 18);
-    EXPECT_EQ(chancegol(109, 50), 18);
-    EXPECT_EQ(chancegol(110, 50), 19);
-    EXPECT_EQ(chancegol(150, 50), 19);
-    EXPECT_EQ(chancegol(151, 50), 19);  // a bigger margin never lowers the chance
-    EXPECT_EQ(chancegol(500, 0), 19);
-    EXPECT_EQ(chancegol(50, 59), 15);
-    EXPECT_EQ(chancegol(50, 60), 14);
-    EXPECT_EQ(chancegol(50, 109), 11);
-    EXPECT_EQ(chancegol(50, 110), 9);
-    EXPECT_EQ(chancegol(50, 129), 9);
-    EXPECT_EQ(chancegol(50, 130), 7);
-    EXPECT_EQ(chancegol(50, 150), 7);
-    EXPECT_EQ(chancegol(50, 151), 0);
+    // {attack - keeper line, chance}, at the edges of every band.
+    const int casos[][2] = {{0, 15},   {1, 14},   {9, 14},   {10, 15}, {59, 18},  {60, 19},
+                            {100, 19}, {101, 19}, {450, 19}, {-9, 15}, {-10, 14}, {-59, 11},
+                            {-60, 9},  {-80, 7},  {-100, 7}, {-101, 0}};
+    for (auto [d, g] : casos) EXPECT_EQ(chancegol(200 + d, 200), g) << "margem " << d;
 }
 
 namespace {

@@ -169,18 +169,3 @@ TEST(Taticas, BancoComGoleiroReservaPrimeiroEEnergiaMinima) {
     EXPECT_EQ(banco, 7);
 }
 
-TEST(Taticas, TaticaSorteadaNasTresFaixas) {
-    Mundo m = mundo(1, 5);
-    int estilo[3] = {}, marcacao[3] = {}, foco[2] = {};
-    for (int i = 0; i < 4000; ++i) {
-        sorteiatatica(m, 0);
-        ++estilo[m.times[0].estilo];
-        ++marcacao[m.times[0].marcacao];
-        ++foco[m.times[0].concentraataques];
-    }
-    EXPECT_NEAR(estilo[0] / 4000.0, 0.70, 0.04);
-    EXPECT_NEAR(estilo[1] / 4000.0, 0.10, 0.03);
-    EXPECT_NEAR(marcacao[2] / 4000.0, 0.05, 0.02);
-    EXPECT_NEAR(marcacao[1] / 4000.0, 0.30, 0.04);
-    EXPECT_NEAR(foco[1] / 4000.0, 0.30, 0.04);
-}
