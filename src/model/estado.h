@@ -297,6 +297,18 @@ struct TResultadoClube {
 };
 static_assert(sizeof(TResultadoClube) == 20);
 
+// State champions of one season, by state index (a row per season; row 0 is never filled).
+struct TCampeoesEstaduais {
+    int32_t campeao[27];
+    int32_t vice[27];
+    int32_t tecnico[27];
+    int32_t artilheiro[27][3];  // player, his club, goals
+};
+static_assert(sizeof(TCampeoesEstaduais) == 648);
+static_assert(offsetof(TCampeoesEstaduais, vice) == 108);
+static_assert(offsetof(TCampeoesEstaduais, tecnico) == 216);
+static_assert(offsetof(TCampeoesEstaduais, artilheiro) == 324);
+
 // Records whose contents are given by subsystems not built yet: carried unchanged through
 // the saved game until their owners give them fields.
 template <size_t N>

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "competitions/partidas.h"
 #include "model/aleatorio.h"
 #include "model/estado.h"
 #include "model/registros.h"
@@ -35,6 +36,10 @@ struct Mundo {
     std::vector<TMensagem> mensagens;  // every inbox, in posting order
 
     TDiaJogo diajogo;  // line-ups, live matches and events of the current match day
+    std::vector<TCampeoesEstaduais> campeoesestaduais;  // indexed by season
+
+    std::array<TDiaCalendario, kNumDatas> calendario{};  // rebuilt every season, never saved
+    std::vector<TPartida> partidas;                       // the season's match list
 
     Aleatorio aleatorio;
     int sorteia(int n) { return aleatorio.sorteia(n); }
