@@ -194,7 +194,9 @@ TEST(Estaduais, TemporadaCompletaAteOCampeao) {
         ASSERT_GT(art, 0);
         EXPECT_EQ(m.times[m.jogadores[art].time].estado, s);
         for (const TJogador& p : m.jogadores) {
-            if (p.time >= 0 && m.times[p.time].estado == s) EXPECT_LE(p.gols[kEstadual], linha.artilheiro[s][2]);
+            if (p.time >= 0 && m.times[p.time].estado == s) {
+                EXPECT_LE(p.gols[kEstadual], linha.artilheiro[s][2]);
+            }
         }
     }
     // Prize money once: 1 million + 500 thousand + 500 thousand for the top scorer's club, per state.
