@@ -8,6 +8,8 @@
 #include "model/aleatorio.h"
 #include "model/tipos.h"
 
+#include "../apoio/pastatemporaria.h"
+
 using namespace tarvello;
 namespace fs = std::filesystem;
 
@@ -16,9 +18,8 @@ namespace {
 struct PastaTemporaria {
     fs::path caminho;
     PastaTemporaria() {
-        caminho = fs::temp_directory_path() /
-                  ("tarvello_arquivos_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        caminho = tarvello::teste::pastatemporaria(std::string("tarvello_arquivos_") +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(caminho);
         fs::create_directories(caminho / "teams" / "selecoes");
         fs::create_directories(caminho / "teams" / "escudos");

@@ -7,6 +7,8 @@
 #include "database/escudos.h"
 #include "model/aleatorio.h"
 
+#include "../apoio/pastatemporaria.h"
+
 using namespace tarvello;
 namespace fs = std::filesystem;
 
@@ -145,7 +147,7 @@ TEST(Escudos, ImagensHostisNaoDerrubamOPrograma) {
 }
 
 TEST(Escudos, OrdemDeBusca) {
-    const fs::path raiz = fs::temp_directory_path() / "tarvello_escudos_busca";
+    const fs::path raiz = tarvello::teste::pastatemporaria("tarvello_escudos_busca");
     fs::remove_all(raiz);
     const fs::path esc = raiz / "teams" / "escudos";
     fs::create_directories(esc);

@@ -10,6 +10,8 @@
 #include "database/gerador.h"
 #include "model/tipos.h"
 
+#include "../apoio/pastatemporaria.h"
+
 using namespace tarvello;
 namespace fs = std::filesystem;
 
@@ -38,7 +40,7 @@ std::set<int> selecoesnecessarias() {
 class MundoGerado : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        raiz_ = new fs::path(fs::temp_directory_path() / "tarvello_mundo_gerado");
+        raiz_ = new fs::path(tarvello::teste::pastatemporaria("tarvello_mundo_gerado"));
         fs::remove_all(*raiz_);
         TMundoGerado m = geramundo(7);
         ASSERT_EQ(gravamundo(*raiz_, m), "");
@@ -202,7 +204,7 @@ TEST(GeradorDeMundo, MesmaSementeMesmosBytes) {
 }
 
 TEST(GeradorDeMundo, LinhaDeComando) {
-    const fs::path destino = fs::temp_directory_path() / "tarvello_cli_gerar_base";
+    const fs::path destino = tarvello::teste::pastatemporaria("tarvello_cli_gerar_base");
     fs::remove_all(destino);
     const std::string cmd = std::string(TARVELLO_CLI) + " gerar-base --destino " + destino.string() + " --semente 5 > /dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);

@@ -6,6 +6,8 @@
 #include "model/ini.h"
 #include "model/opcoes.h"
 
+#include "../apoio/pastatemporaria.h"
+
 using namespace tarvello;
 namespace fs = std::filesystem;
 
@@ -14,9 +16,8 @@ namespace {
 class Opcoes : public ::testing::Test {
 protected:
     void SetUp() override {
-        pasta_ = fs::temp_directory_path() /
-                 ("tarvello_opcoes_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        pasta_ = tarvello::teste::pastatemporaria(std::string("tarvello_opcoes_") +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(pasta_);
         fs::create_directories(pasta_);
         arquivo_ = pasta_ / "tarvello.ini";
