@@ -8,6 +8,7 @@
 #include "model/aleatorio.h"
 #include "model/estado.h"
 #include "model/registros.h"
+#include "model/selecao.h"
 #include "news/mensagens.h"
 #include "match/partida.h"
 
@@ -18,6 +19,7 @@ struct Mundo {
     std::vector<TJogador> jogadores;
     std::vector<TTime> times;
     std::vector<TTecnico> tecnicos;
+    std::vector<TSelecao> selecoes;  // one per national-team file, in listing order
 
     TEstadoJogo estado{};
     std::vector<TLiga> ligas;  // one per played country, in set-up order

@@ -1,0 +1,133 @@
+#include "newgame/escolhas.h"
+
+#include <algorithm>
+#include <set>
+
+#include "database/montaliga.h"
+#include "model/tipos.h"
+
+namespace tarvello {
+
+std::string adjetivoliga(int pais) {
+    switch (pais) {
+        case 3: return "Alemão";
+        case 11: return "Argentino";
+        case 26: return "Boliviano";
+        case 29: return "Brasileiro";
+        case 42: return "Chileno";
+        case 43: return "Chinês";
+        case 46: return "Colombiano";
+        case 60: return "Equatoriano";
+        case 62: return "Escocês";
+        case 65: return "Espanhol";
+        case 72: return "Francês";
+        case 78: return "Grego";
+        case 85: return "Holandês";
+        case 97: return "Inglês";
+        case 104: return "Italiano";
+        case 107: return "Japonês";
+        case 131: return "Mexicano";
+        case 150: return "Paraguaio";
+        case 151: return "Peruano";
+        case 154: return "Português";
+        case 162: return "Russo";
+        case 179: return "Sueco";
+        case 180: return "Suiço";
+        case 192: return "Turco";
+        case 193: return "Ucraniano";
+        case 195: return "Uruguaio";
+        case 198: return "Venezuelano";
+        case 202: return "Personalizado";
+        default: return std::string(nomepais(pais));
+    }
+}
+
+std::string nomeliga(int pais) {
+    if (pais == kPersonalizado) return "Campeonato Internacional";
+    return "Campeonato " + adjetivoliga(pais);
+}
+
+std::string nomecopa(int pais) {
+    if (pais == kPersonalizado) return "Copa Internacional";
+    if (pais == kBrasil) return "Copa do Brasil";
+    return "Copa " + std::string(nomepais(pais));
+}
+
+int paisprincipal(const std::vector<int>& paises) {
+    if (paises.empty()) return -1;
+    if (std::find(paises.begin(), paises.end(), kBrasil) != paises.end()) return kBrasil;
+    return paises.front();
+}
+
+namespace {
+
+std::string confere(const Preparacao& p, const EscolhasJogo& e) {
+    if (e.sistemadisputa != 2 && e.sistemadisputa != 4) return "Sistema de disputa inválido";
+    if (e.numtecnicoshumanos < 0 || e.numtecnicoshumanos > kMaxHumanos) return "Número de técnicos humanos inválido";
+    if (e.paises.empty()) return e.personalizado ? "Selecione pelo menos um país" : "Selecione pelo menos uma liga";
+    std::set<int> vistos;
+    int total = 0;
+    for (int pais : e.paises) {
+        if (pais < 0 || pais >= kPersonalizado) return "País inválido: " + std::to_string(pais);
+        if (!vistos.insert(pais).second) return "País repetido: " + std::string(nomepais(pais));
+        const int n = p.clubesusaveis[pais];
+        const int minimo = e.personalizado ? 1 : kMinClubesLiga;
+        if (n < minimo) {
+            return std::string(nomepais(pais)) + " tem " + std::to_string(n) + " times utilizáveis; " +
+                   (e.personalizado ? "nenhum para o campeonato personalizado"
+                                    : "uma liga precisa de pelo menos " + std::to_string(kMinClubesLiga));
+        }
+        total += n;
+    }
+    if (e.personalizado && total < kMinClubesPersonalizado) {
+        return "O campeonato personalizado precisa de pelo menos " + std::to_string(kMinClubesPersonalizado) +
+               " times (selecionados: " + std::to_string(total) + ")";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e) {
+    if (std::string erro = confere(p, e); !erro.empty()) return erro;
+
+    TEstadoJogo& s = m.estado;
+    s.sistemadisputa = e.sistemadisputa;
+    s.numtecnicoshumanos = e.numtecnicoshumanos;
+    for (auto& t : s.timedotecnico) t = -1;
+    s.gruposreais2006 = 1;
+    m.ligas.clear();
+    if (e.personalizado) {
+        marcapersonalizado(p, e.paises);
+        s.ckcopamundo = s.ckcopaamerica = s.ckeurocopa = 0;
+        s.ckestadual = s.ckinter = s.ckinter3 = 0;
+        s.ckcopa = e.copa ? 1 : 0;
+        s.paisprincipal = kPersonalizado;
+        TLiga l = novaliga(kPersonalizado);
+        l.temhumano = 1;
+        m.ligas.push_back(l);
+    } else {
+        const int principal = paisprincipal(e.paises);
+        s.paisprincipal = principal;
+        s.ckcopa = e.copa ? 1 : 0;
+        s.ckestadual = (e.estaduais && principal == kBrasil) ? 1 : 0;
+        s.ckinter = e.inter ? 1 : 0;
+        s.ckinter3 = (e.inter3 && e.inter) ? 1 : 0;
+        s.ckcopamundo = e.copamundo ? 1 : 0;
+        s.ckeurocopa = e.eurocopa ? 1 : 0;
+        s.ckcopaamerica = e.copaamerica ? 1 : 0;
+        for (int pais : e.paises) m.ligas.push_back(novaliga(pais));
+    }
+    s.nomeliga.define(nomeliga(s.paisprincipal));
+    s.nomecopa.define(nomecopa(s.paisprincipal));
+
+    m.times.clear();
+    s.numclubesliga = 0;
+    s.numclubesextras = 0;
+    p.arquivos.clear();
+    p.composicao.clear();
+    for (size_t i = 0; i < m.ligas.size(); ++i) montaliga(m, p, static_cast<int>(i), m.ligas[i].pais);
+    return {};
+}
+
+}  // namespace tarvello

@@ -1,0 +1,42 @@
+#pragma once
+// The choices of the set-up screens and the league composition they lead to. The set-up screens
+// and the headless tool both go through here, so a game starts the same way from either.
+#include <string>
+#include <vector>
+
+#include "database/preparacao.h"
+#include "model/mundo.h"
+
+namespace tarvello {
+
+struct EscolhasJogo {
+    bool personalizado = false;
+    // Real mode: the leagues to play, in the order their records are created (the set-up grid
+    // gives country-index order). Custom championship: the countries whose clubs take part.
+    std::vector<int> paises;
+    int sistemadisputa = 4;  // 4 = divisions of 10 clubs, 2 = divisions of 20
+    int numtecnicoshumanos = 1;
+    bool copa = true;
+    bool estaduais = false;  // only when Brasil is the main country
+    bool inter = true;       // continental cup 1 and the club world cup
+    bool inter3 = true;      // continental cup 2, only together with cup 1
+    bool copamundo = true;
+    bool eurocopa = true;
+    bool copaamerica = true;
+};
+
+// "Brasileiro", "Argentino", ...; a country without an adjective of its own uses its name.
+std::string adjetivoliga(int pais);
+// "Campeonato " + adjective, or "Campeonato Internacional" for the custom championship.
+std::string nomeliga(int pais);
+// "Copa do Brasil", "Copa " + country name, or "Copa Internacional".
+std::string nomecopa(int pais);
+// Brasil when it is among the countries, else the first one; -1 for none.
+int paisprincipal(const std::vector<int>& paises);
+
+// Checks the choices against the scan, writes them into the game state, creates the league
+// records and composes them (clubs appended to an emptied club table). Returns "" on success,
+// else the message to show, with nothing changed.
+std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e);
+
+}  // namespace tarvello
