@@ -9,6 +9,8 @@
 
 #include "database/arquivos.h"
 
+#include "../apoio/pastatemporaria.h"
+
 namespace tarvello::teste {
 
 class BaseTeste {
@@ -17,8 +19,7 @@ public:
 
     BaseTeste() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        raiz = std::filesystem::temp_directory_path() /
-               (std::string("tarvello_base_") + info->test_suite_name() + "_" + info->name());
+        raiz = pastatemporaria(std::string("tarvello_base_") + info->test_suite_name() + "_" + info->name());
         std::filesystem::remove_all(raiz);
         std::filesystem::create_directories(raiz / "teams" / "selecoes");
     }
