@@ -1,5 +1,7 @@
 #include "model/ini.h"
 
+#include "model/texto.h"
+
 #include <cctype>
 #include <fstream>
 #include <sstream>
@@ -16,15 +18,6 @@ std::string_view apara(std::string_view s) {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
     return s;
-}
-
-bool iguais(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 struct Conteudo {
@@ -84,12 +77,12 @@ std::optional<std::string> leini(const std::filesystem::path& arquivo, std::stri
     bool dentro = false;
     for (const std::string& linha : c->linhas) {
         if (auto s = secaodalinha(linha)) {
-            dentro = iguais(*s, secao);
+            dentro = iguaissemcaixa(*s, secao);
             continue;
         }
         if (!dentro) continue;
         auto k = chavedalinha(linha);
-        if (k && iguais(*k, chave)) {
+        if (k && iguaissemcaixa(*k, chave)) {
             const std::string_view l = linha;
             return std::string(apara(l.substr(l.find('=') + 1)));
         }
@@ -113,14 +106,14 @@ bool gravaini(const std::filesystem::path& arquivo, std::string_view secao, std:
     std::optional<size_t> fimsecao;  // index after the last non-empty line of the section
     for (size_t i = 0; i < c.linhas.size() && !feito; ++i) {
         if (auto s = secaodalinha(c.linhas[i])) {
-            dentro = iguais(*s, secao);
+            dentro = iguaissemcaixa(*s, secao);
             if (dentro) fimsecao = i + 1;
             continue;
         }
         if (!dentro) continue;
         if (!apara(c.linhas[i]).empty()) fimsecao = i + 1;
         auto k = chavedalinha(c.linhas[i]);
-        if (k && iguais(*k, chave)) {
+        if (k && iguaissemcaixa(*k, chave)) {
             c.linhas[i] = nova;
             feito = true;
         }

@@ -1,5 +1,7 @@
 #include "model/opcoes.h"
 
+#include "model/texto.h"
+
 #include <cctype>
 #include <cstdio>
 #include <limits>
@@ -22,15 +24,6 @@ constexpr NomeCor kNomesCores[] = {
     {"clWhite", 0xFFFFFF},   {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6},
     {"clCream", 0xF0FBFF},   {"clMedGray", 0xA4A0A0},
 };
-
-bool iguaissemcaixa(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // An integer option: the key's value, or `padrao` when it is absent or not an integer.
 int32_t inteiro(const std::filesystem::path& arquivo, std::string_view chave, int32_t padrao) {

@@ -1,3 +1,4 @@
+#include <cctype>
 #include "model/texto.h"
 
 namespace tarvello {
@@ -64,6 +65,15 @@ std::string utf8paraCp1252(std::string_view u) {
         i += extra + 1;
     }
     return s;
+}
+
+bool iguaissemcaixa(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 }  // namespace tarvello

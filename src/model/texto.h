@@ -13,6 +13,9 @@ std::string cp1252paraUtf8(std::string_view cp1252);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string utf8paraCp1252(std::string_view utf8);
 
+// ASCII letters compared without case (keys and names of text files).
+bool iguaissemcaixa(std::string_view a, std::string_view b);
+
 #pragma pack(push, 1)
 template <int N>
 struct TString {
