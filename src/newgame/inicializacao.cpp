@@ -1,0 +1,167 @@
+#include "newgame/inicializacao.h"
+
+#include <algorithm>
+
+#include "competitions/calendario.h"
+#include "database/carga.h"
+#include "database/preparacao.h"
+#include "model/mundo.h"
+#include "model/opcoes.h"
+#include "model/tipos.h"
+#include "newgame/estaduais.h"
+
+namespace tarvello {
+
+namespace {
+
+// First date of the league in the ten-club system: where the season goes when the first
+// national-cup date has no tie anywhere.
+constexpr int kPrimeiraDataLiga = 45;
+
+double datadehoje(const Mundo& m) {
+    const int d = m.estado.dataatual;
+    if (d < 1 || d > static_cast<int>(m.calendario.size())) return 0;
+    return m.calendario[static_cast<size_t>(d - 1)].data;
+}
+
+int competicaodehoje(const Mundo& m) {
+    const int d = m.estado.dataatual;
+    if (d < 1 || d > static_cast<int>(m.calendario.size())) return kSemJogos;
+    return m.calendario[static_cast<size_t>(d - 1)].competicao;
+}
+
+// Does league `liga` have a national-cup tie on today's date?
+bool copahoje(const Mundo& m, int liga) {
+    const double hoje = datadehoje(m);
+    for (const TPartida& p : m.partidas)
+        if (p.competicao == kCopaNacional && p.liga == liga && p.data == hoje) return true;
+    return false;
+}
+
+}  // namespace
+
+void contratosiniciais(Mundo& m, double hoje) {
+    for (TJogador& j : m.jogadores) {
+        j.contratoate = hoje + 7.0 * (10 + m.sorteia(30));
+        j.avisocontrato = 0;
+    }
+}
+
+void zerajogo(Mundo& m) {
+    TEstadoJogo& e = m.estado;
+    e.marcavalida = 81;
+    e.temporada = 1;
+    e.dataatual = 1;
+    e.rodadaliga = 1;
+    e.turnoliga = 1;
+    e.tecnicoatual = e.timeatual;
+    e.fasecopa = 1;
+    e.marcacopa = 1;
+    e.jogocopa = 1;
+    e.turnoestadual = 1;
+    e.faseestadual = 1;
+    e.numrelatorios = 0;
+    if (e.paisprincipal == kPersonalizado) e.numclubesextras = 0;
+    m.confrontos.clear();
+    e.competicaoatual = e.ckestadual ? kEstadual : kLiga;
+}
+
+void inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
+                     const std::function<void(int)>& progresso) {
+    auto avanca = [&](int valor) {
+        if (progresso) progresso(valor);
+    };
+    avanca(10);
+    carregamundo(m, p, progresso);
+    montaestaduais(m);
+    avanca(40);
+    carregaopcoes(m.estado, opcoes);
+    zerajogo(m);
+    historicoinicial(m);
+
+    avanca(60);
+    p = Preparacao{};  // the loader's working lists are not needed any more
+    limpaofertas(m);
+    if (!m.jogadores.empty()) m.jogadores[0].time = -1;
+
+    montacalendario(m);
+    avanca(70);
+    for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) montajogos(m, kLiga, l);
+    if (m.estado.ckestadual)
+        for (int s = 0; s < kNumEstados; ++s)
+            if (m.estaduais[static_cast<size_t>(s)].temestadual) montajogos(m, kEstadual, s);
+    if (m.estado.ckcopa)
+        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) montajogos(m, kCopaNacional, l);
+    avanca(80);
+    if (m.estado.ckcopa) sorteiacopasnacionais(m);
+
+    m.estado.dataatual = 1;
+    proximadata(m);
+    m.estado.competicaoatual = competicaodehoje(m);
+
+    contratosiniciais(m, datadehoje(m));
+
+    if (m.estado.ckeurocopa) sorteioeurocopa(m);
+    escalaarbitros(m);
+    mensagensboasvindas(m);
+    avanca(100);
+}
+
+TPrimeiraTela escolheprimeiratela(Mundo& m) {
+    TEstadoJogo& e = m.estado;
+    TPrimeiraTela r;
+    if (e.competicaoatual == kCopaNacional) {
+        bool humana = false;
+        bool alguma = false;
+        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) {
+            if (!copahoje(m, l)) continue;
+            alguma = true;
+            if (m.ligas[static_cast<size_t>(l)].temhumano) humana = true;
+        }
+        if (humana) return r;
+        if (alguma) {
+            r.tela = Tela::Partidas;
+            return r;
+        }
+        // No country starts its cup this early (none has a first phase): on to the league.
+        ++e.fasecopa;
+        e.competicaoatual = kLiga;
+        e.dataatual = kPrimeiraDataLiga;
+        return r;
+    }
+    if (e.competicaoatual == kEstadual) {
+        for (const TEstadual& s : m.estaduais)
+            if (s.temestadual && s.temhumano) return r;
+        r.tela = Tela::Partidas;
+        for (int s : {25, 18, 10})
+            if (m.estaduais[static_cast<size_t>(s)].temestadual) {
+                r.estado = s;
+                return r;
+            }
+        for (int s = 0; s < kNumEstados; ++s)
+            if (m.estaduais[static_cast<size_t>(s)].temestadual) {
+                r.estado = s;
+                break;
+            }
+        return r;
+    }
+    return r;
+}
+
+// ---- Steps whose rules belong to subsystems built later. Each is called at its place in the
+// order above, so filling one in changes nothing else. ----
+
+// National-cup draw of every league (first-round pairings): competitions subsystem.
+void sorteiacopasnacionais(Mundo&) {}
+// Eurocopa qualification draw: national-team tournaments.
+void sorteioeurocopa(Mundo&) {}
+// Referees of the first match day: match-day driver.
+void escalaarbitros(Mundo&) {}
+// Welcome message (kind 0) to the club of each human coach: inbox.
+void mensagensboasvindas(Mundo&) {}
+// The champions history starts with its two initial entries: records subsystem.
+void historicoinicial(Mundo&) {}
+// The human coach's four job-offer slots start empty (-1): coach career.
+void limpaofertas(Mundo&) {}
+
+}  // namespace tarvello

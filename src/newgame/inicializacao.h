@@ -1,0 +1,42 @@
+#pragma once
+// World initialisation: from the loaded database to the first date of season 1.
+#include <filesystem>
+#include <functional>
+
+namespace tarvello {
+
+struct Mundo;
+struct Preparacao;
+
+// The whole initialisation after the team choice: full load, state championships, options,
+// counters, calendar and schedules, first date, first contracts, and the steps of later
+// subsystems. `progresso` receives 10..100. Loading errors propagate as exceptions.
+void inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
+                     const std::function<void(int)>& progresso);
+
+// Every player's first contract: the current calendar date + 7 x (10 + random 0..29) days,
+// warnings cleared.
+void contratosiniciais(Mundo& m, double hoje);
+
+// Counters of a fresh season 1 and the lists a running game accumulates, emptied.
+void zerajogo(Mundo& m);
+
+enum class Tela { Principal, Partidas };
+struct TPrimeiraTela {
+    Tela tela = Tela::Principal;
+    int estado = -1;  // state championship shown first on the match-day screen, else -1
+};
+
+// The first screen after initialisation. When the first national-cup date has no tie anywhere
+// the cup phase moves on and the game jumps to the league (date 45).
+TPrimeiraTela escolheprimeiratela(Mundo& m);
+
+// Steps owned by subsystems that come later; each is called at its place in the order.
+void sorteiacopasnacionais(Mundo& m);
+void sorteioeurocopa(Mundo& m);
+void escalaarbitros(Mundo& m);
+void mensagensboasvindas(Mundo& m);
+void historicoinicial(Mundo& m);
+void limpaofertas(Mundo& m);
+
+}  // namespace tarvello

@@ -1,0 +1,68 @@
+#pragma once
+// A new game from the set-up choices to the first date, as one object both the screens and the
+// headless tool drive: every new game builds a fresh world, so nothing of an earlier game in the
+// same run survives.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "newgame/configuracao.h"
+#include "newgame/inicializacao.h"
+
+namespace tarvello {
+
+struct Mundo;
+
+inline constexpr std::string_view kMsgSelecioneLiga = "Selecione pelo menos uma liga";
+
+class NovoJogo {
+public:
+    // `raiz` is the data folder (holding "teams/"); `opcoes` the options file.
+    NovoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, uint64_t semente);
+    ~NovoJogo();
+    NovoJogo(const NovoJogo&) = delete;
+    NovoJogo& operator=(const NovoJogo&) = delete;
+
+    // Summary scan of the club files: usable clubs per country.
+    void lerbase();
+    const std::array<int, 202>& contagem() const;
+    // Rows of the real-mode grid (22+ usable clubs) and of the custom grid (1+).
+    std::vector<TPaisOferecido> gradereal() const;
+    std::vector<TPaisOferecido> gradepersonalizada() const;
+
+    // "Iniciar jogo >>" in real mode: empty text when the leagues were composed, else the message
+    // to show (nothing changes then).
+    std::string configurareal(const TEscolhasJogo& escolhas);
+    // "Continuar >>" of the custom championship: the ticked countries' clubs form one league.
+    // Empty text on success, else the message (fewer than 42 clubs: nothing changes).
+    std::string configurapersonalizado(const TEscolhasJogo& escolhas);
+
+    // Human coach k (1-based) takes club `clube` while league `liga` is shown.
+    void escolhetime(int k, int clube, int liga, const std::string& nome);
+    bool timeescolhido(int clube) const;
+    const std::array<std::string, 6>& nomestecnicos() const { return nomes_; }
+
+    // Loads the whole database and builds the first season, reporting progress 0..100.
+    void inicializa(const std::function<void(int)>& progresso = {});
+    // Which screen opens first (may move the date, see `escolheprimeiratela`).
+    TPrimeiraTela primeiratela();
+
+    Mundo& mundo() { return *mundo_; }
+    const Mundo& mundo() const { return *mundo_; }
+    // Hands the finished world to whoever runs the game.
+    std::unique_ptr<Mundo> entregamundo();
+
+private:
+    struct Carga;
+    std::filesystem::path raiz_;
+    std::filesystem::path opcoes_;
+    std::unique_ptr<Mundo> mundo_;
+    std::unique_ptr<Carga> carga_;
+    std::array<std::string, 6> nomes_;
+};
+
+}  // namespace tarvello

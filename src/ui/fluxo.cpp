@@ -1,0 +1,124 @@
+#include "ui/fluxo.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+
+#include "model/mundo.h"
+#include "newgame/novojogo.h"
+#include "newgame/screens/carregando_tela.h"
+#include "newgame/screens/configuracao_tela.h"
+#include "newgame/screens/escolha_time_tela.h"
+#include "newgame/screens/menu_inicial.h"
+#include "newgame/screens/personalizado_tela.h"
+#include "ui/tela.h"
+#include "ui/tela_principal.h"
+
+namespace tarvello {
+
+FluxoJogo::FluxoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, uint64_t semente,
+                     QObject* parent)
+    : QObject(parent), raiz_(std::move(raiz)), opcoes_(std::move(opcoes)), semente_(semente) {
+    menu_ = std::make_unique<MenuInicial>();
+    connect(menu_.get(), &MenuInicial::novojogo, this, &FluxoJogo::novo);
+}
+
+FluxoJogo::~FluxoJogo() {
+    for (QWidget* w : std::initializer_list<QWidget*>{configuracao_, personalizada_, escolha_,
+                                                      carregando_, principal_})
+        delete w;
+}
+
+MenuInicial* FluxoJogo::menu() const { return menu_.get(); }
+
+void FluxoJogo::inicia() {
+    menu_->show();
+    centraliza(menu_.get());
+}
+
+void FluxoJogo::descarta(QWidget* w) {
+    if (!w) return;
+    w->hide();
+    w->deleteLater();
+}
+
+void FluxoJogo::novo() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Whatever an earlier game left behind goes: a new game is a new world.
+    descarta(configuracao_);
+    descarta(personalizada_);
+    descarta(escolha_);
+    jogo_ = std::make_unique<NovoJogo>(raiz_, opcoes_, semente_++);
+    abreconfiguracao();
+    menu_->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+void FluxoJogo::abreconfiguracao() {
+    configuracao_ = new TelaConfiguracao(*jogo_);
+    connect(configuracao_, &TelaConfiguracao::voltar, this, [this] {
+        descarta(configuracao_);
+        jogo_.reset();
+        if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
+        menu_->show();
+    });
+    connect(configuracao_, &TelaConfiguracao::ligasmontadas, this, [this] {
+        abreescolha();
+        descarta(configuracao_);
+    });
+    connect(configuracao_, &TelaConfiguracao::personalizado, this, &FluxoJogo::abrepersonalizada);
+    configuracao_->show();
+    centraliza(configuracao_);
+}
+
+void FluxoJogo::abrepersonalizada() {
+    descarta(personalizada_);
+    personalizada_ = new TelaPersonalizada(*jogo_, configuracao_->escolhas());
+    connect(personalizada_, &TelaPersonalizada::voltar, this, [this] {
+        descarta(personalizada_);
+        configuracao_->show();
+    });
+    connect(personalizada_, &TelaPersonalizada::continuar, this, [this] {
+        abreescolha();
+        descarta(personalizada_);
+        descarta(configuracao_);
+    });
+    personalizada_->show();
+    centraliza(personalizada_);
+}
+
+void FluxoJogo::abreescolha() {
+    escolha_ = new TelaEscolhaTime(*jogo_);
+    connect(escolha_, &TelaEscolhaTime::escolhasfeitas, this, &FluxoJogo::abrecarregando);
+    escolha_->show();
+    centraliza(escolha_);
+}
+
+void FluxoJogo::abrecarregando() {
+    carregando_ = new TelaCarregando(*jogo_, escolha_);
+    connect(carregando_, &TelaCarregando::concluido, this, &FluxoJogo::abreprimeiratela);
+    connect(carregando_, &TelaCarregando::falhou, this, [this](const QString& msg) {
+        QApplication::restoreOverrideCursor();
+        mostramensagem(carregando_, msg);
+        descarta(carregando_);
+        descarta(escolha_);
+        jogo_.reset();
+        if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
+        menu_->show();
+    });
+    carregando_->show();
+}
+
+void FluxoJogo::abreprimeiratela() {
+    const TPrimeiraTela primeira = jogo_->primeiratela();
+    principal_ = new TelaPrincipal(jogo_->entregamundo());
+    jogo_.reset();
+    principal_->show();
+    centraliza(principal_);
+    descarta(carregando_);
+    descarta(escolha_);
+    QApplication::restoreOverrideCursor();
+    emit jogoiniciado(primeira.tela == Tela::Partidas);
+}
+
+}  // namespace tarvello

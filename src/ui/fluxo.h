@@ -1,0 +1,65 @@
+#pragma once
+// The way into a game: start menu -> set-up -> (custom championship) -> team choice -> loading
+// -> first screen. Each "Novo Jogo" starts from a fresh world.
+#include <QObject>
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace tarvello {
+
+class MenuInicial;
+class NovoJogo;
+class TelaCarregando;
+class TelaConfiguracao;
+class TelaEscolhaTime;
+class TelaPersonalizada;
+class TelaPrincipal;
+
+class FluxoJogo : public QObject {
+    Q_OBJECT
+public:
+    // `raiz`: data folder; `opcoes`: options file; `semente`: the world's random seed
+    // (a new game takes the next one, so two games of one run differ).
+    FluxoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, uint64_t semente,
+              QObject* parent = nullptr);
+    ~FluxoJogo() override;
+
+    void inicia();  // shows the start menu
+
+    MenuInicial* menu() const;
+    TelaConfiguracao* configuracao() const { return configuracao_; }
+    TelaPersonalizada* personalizada() const { return personalizada_; }
+    TelaEscolhaTime* escolhatime() const { return escolha_; }
+    TelaCarregando* carregando() const { return carregando_; }
+    TelaPrincipal* principal() const { return principal_; }
+    NovoJogo* novojogo() const { return jogo_.get(); }
+
+signals:
+    // The first screen is open (main screen); `partidas` tells that the match-day screen
+    // should have opened instead (it belongs to the match-day subsystem).
+    void jogoiniciado(bool partidas);
+
+private:
+    void novo();
+    void abreconfiguracao();
+    void abrepersonalizada();
+    void abreescolha();
+    void abrecarregando();
+    void abreprimeiratela();
+    void descarta(QWidget* w);
+
+    std::filesystem::path raiz_;
+    std::filesystem::path opcoes_;
+    uint64_t semente_;
+    std::unique_ptr<MenuInicial> menu_;
+    std::unique_ptr<NovoJogo> jogo_;
+    QPointer<TelaConfiguracao> configuracao_;
+    QPointer<TelaPersonalizada> personalizada_;
+    QPointer<TelaEscolhaTime> escolha_;
+    QPointer<TelaCarregando> carregando_;
+    QPointer<TelaPrincipal> principal_;
+};
+
+}  // namespace tarvello

@@ -1,0 +1,68 @@
+#include "ui/tela.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace tarvello {
+
+double fatorescala(int largura, int altura) {
+    struct Tamanho {
+        int l, a;
+    };
+    constexpr Tamanho kConhecidos[] = {{640, 480},   {768, 576},   {1024, 768},  {1120, 840},
+                                       {1152, 864},  {1280, 960},  {1280, 1024}, {1400, 1050},
+                                       {1600, 1200}, {2048, 1536}};
+    if (largura == 800) return 1.0;
+    for (const Tamanho& t : kConhecidos)
+        if (t.l == largura && t.a == altura) return largura / 800.0;
+    if (largura == 1280 && altura == 800) return 133.0 / 100.0;
+    return 1.0;
+}
+
+void escalatela(QWidget* janela) {
+    QScreen* tela = janela->screen() ? janela->screen() : QGuiApplication::primaryScreen();
+    if (!tela) return;
+    const QSize s = tela->size();
+    const double f = fatorescala(s.width(), s.height());
+    if (f == 1.0) return;
+    QFont fonte = janela->font();
+    if (fonte.pointSizeF() > 0) fonte.setPointSizeF(fonte.pointSizeF() * f);
+    else if (fonte.pixelSize() > 0) fonte.setPixelSize(static_cast<int>(fonte.pixelSize() * f));
+    janela->setFont(fonte);
+    janela->resize(static_cast<int>(janela->width() * f), static_cast<int>(janela->height() * f));
+}
+
+void aplicafundo(QWidget* janela, const QString& arquivo) {
+    if (!QFile::exists(arquivo)) return;
+    QPixmap imagem(arquivo);
+    if (imagem.isNull()) return;
+    QPalette p = janela->palette();
+    p.setBrush(QPalette::Window, QBrush(imagem));
+    janela->setPalette(p);
+    janela->setAutoFillBackground(true);
+}
+
+void centraliza(QWidget* janela) {
+    QScreen* tela = janela->screen() ? janela->screen() : QGuiApplication::primaryScreen();
+    if (!tela) return;
+    const QRect area = tela->availableGeometry();
+    janela->move(area.center() - QPoint(janela->width() / 2, janela->height() / 2));
+}
+
+QColor corlinha(int linha) { return linha % 2 == 0 ? QColor(255, 255, 255) : QColor(255, 255, 236); }
+
+GanchoMensagem& ganchomensagem() {
+    static GanchoMensagem g = [](QWidget* pai, const QString& texto) {
+        QMessageBox::information(pai, QGuiApplication::applicationDisplayName(), texto);
+    };
+    return g;
+}
+
+void mostramensagem(QWidget* pai, const QString& texto) { ganchomensagem()(pai, texto); }
+
+}  // namespace tarvello

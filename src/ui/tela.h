@@ -1,0 +1,36 @@
+#pragma once
+// Conventions shared by every window: scaling to the display, tiled backgrounds, centring,
+// grid row colours and the game's message boxes.
+#include <QColor>
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QScreen;
+
+namespace tarvello {
+
+// Windows are designed for a display 800 pixels wide. On a display of a known 4:3 size (or
+// 1280x1024) they grow or shrink by width/800; on 1280x800 by 133/100; otherwise not at all.
+double fatorescala(int largura, int altura);
+
+// Applies the factor of the display the window is on: fonts and the window's size.
+void escalatela(QWidget* janela);
+
+// Tiles `arquivo` (e.g. "img/f01.bmp", relative to the working folder) as the window's
+// background when the file exists; leaves the window as it is otherwise.
+void aplicafundo(QWidget* janela, const QString& arquivo);
+
+// Centres a window on the screen it is shown on.
+void centraliza(QWidget* janela);
+
+// Grid rows alternate white and pale yellow.
+QColor corlinha(int linha);
+
+// Message box with the game's fixed texts. Everything goes through `ganchomensagem`, which a
+// test replaces to see the text without a modal box blocking it.
+using GanchoMensagem = std::function<void(QWidget* pai, const QString& texto)>;
+GanchoMensagem& ganchomensagem();
+void mostramensagem(QWidget* pai, const QString& texto);
+
+}  // namespace tarvello
