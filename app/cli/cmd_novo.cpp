@@ -40,27 +40,18 @@ int novo(const Argumentos& a) {
 
     NovoJogo jogo(*dados, opcoes, static_cast<uint64_t>(a.inteiro("semente", 1)));
     jogo.lerbase();
-    TEscolhasJogo e;
+    EscolhasJogo e;
     e.personalizado = a.tem("personalizado");
     e.paises = a.listainteiros("ligas");
     e.sistemadisputa = sistema == 20 ? 2 : 4;
     e.copa = !a.tem("sem-copa");
-    e.estadual = a.tem("estaduais");
-    e.continental1 = e.continental2 = !a.tem("sem-continentais");
+    e.estaduais = a.tem("estaduais");
+    e.inter = e.inter3 = !a.tem("sem-continentais");
     e.copamundo = e.eurocopa = e.copaamerica = !a.tem("sem-selecoes");
-    e.numtecnicos = std::max<int>(1, static_cast<int>(humanos.size()));
+    e.numtecnicoshumanos = std::max<int>(1, static_cast<int>(humanos.size()));
 
-    // Only countries the set-up screen would offer can be ticked.
-    const auto grade = e.personalizado ? jogo.gradepersonalizada() : jogo.gradereal();
-    for (int p : e.paises) {
-        bool oferecido = false;
-        for (const auto& g : grade) oferecido = oferecido || g.pais == p;
-        if (!oferecido)
-            throw std::runtime_error("país " + std::to_string(p) +
-                                     " não tem times suficientes nesta base");
-    }
-    const std::string erro = e.personalizado ? jogo.configurapersonalizado(e) : jogo.configurareal(e);
-    if (!erro.empty()) throw std::runtime_error(erro);
+    // The same checks as the screens: only countries they would offer, a minimum of clubs.
+    if (std::string erro = jogo.configura(e); !erro.empty()) throw std::runtime_error(erro);
 
     Mundo& m = jogo.mundo();
     for (size_t k = 0; k < humanos.size(); ++k) {
@@ -70,7 +61,7 @@ int novo(const Argumentos& a) {
         if (jogo.timeescolhido(c)) throw std::runtime_error("clube " + std::to_string(c) + " já escolhido");
         jogo.escolhetime(static_cast<int>(k) + 1, c, ligadoclube(m, c), "Técnico " + std::to_string(k + 1));
     }
-    jogo.inicializa();
+    if (std::string erro = jogo.inicializa(); !erro.empty()) throw std::runtime_error(erro);
     const TPrimeiraTela primeira = jogo.primeiratela();
 
     const TEstadoJogo& s = m.estado;

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "competitions/calendario.h"
-#include "database/carga.h"
+#include "database/carregamundo.h"
 #include "database/preparacao.h"
+#include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/opcoes.h"
 #include "model/tipos.h"
-#include "newgame/estaduais.h"
+#include "news/mensagens.h"
 
 namespace tarvello {
 
@@ -18,12 +19,6 @@ namespace {
 // national-cup date has no tie anywhere.
 constexpr int kPrimeiraDataLiga = 45;
 
-double datadehoje(const Mundo& m) {
-    const int d = m.estado.dataatual;
-    if (d < 1 || d > static_cast<int>(m.calendario.size())) return 0;
-    return m.calendario[static_cast<size_t>(d - 1)].data;
-}
-
 int competicaodehoje(const Mundo& m) {
     const int d = m.estado.dataatual;
     if (d < 1 || d > static_cast<int>(m.calendario.size())) return kSemJogos;
@@ -32,7 +27,7 @@ int competicaodehoje(const Mundo& m) {
 
 // Does league `liga` have a national-cup tie on today's date?
 bool copahoje(const Mundo& m, int liga) {
-    const double hoje = datadehoje(m);
+    const double hoje = datahoje(m);
     for (const TPartida& p : m.partidas)
         if (p.competicao == kCopaNacional && p.liga == liga && p.data == hoje) return true;
     return false;
@@ -66,14 +61,15 @@ void zerajogo(Mundo& m) {
     e.competicaoatual = e.ckestadual ? kEstadual : kLiga;
 }
 
-void inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
-                     const std::function<void(int)>& progresso) {
+std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
+                            const std::function<void(int)>& progresso) {
     auto avanca = [&](int valor) {
         if (progresso) progresso(valor);
     };
     avanca(10);
-    carregamundo(m, p, progresso);
-    montaestaduais(m);
+    // The load builds the state championships as its last step.
+    const ResultadoCarga carga = carregamundo(m, p, progresso);
+    if (!carga.ok()) return carga.erro;
     avanca(40);
     carregaopcoes(m.estado, opcoes);
     zerajogo(m);
@@ -99,12 +95,13 @@ void inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoe
     proximadata(m);
     m.estado.competicaoatual = competicaodehoje(m);
 
-    contratosiniciais(m, datadehoje(m));
+    contratosiniciais(m, datahoje(m));
 
     if (m.estado.ckeurocopa) sorteioeurocopa(m);
     escalaarbitros(m);
-    mensagensboasvindas(m);
+    enviaboasvindas(m);
     avanca(100);
+    return {};
 }
 
 TPrimeiraTela escolheprimeiratela(Mundo& m) {
@@ -157,8 +154,6 @@ void sorteiacopasnacionais(Mundo&) {}
 void sorteioeurocopa(Mundo&) {}
 // Referees of the first match day: match-day driver.
 void escalaarbitros(Mundo&) {}
-// Welcome message (kind 0) to the club of each human coach: inbox.
-void mensagensboasvindas(Mundo&) {}
 // The champions history starts with its two initial entries: records subsystem.
 void historicoinicial(Mundo&) {}
 // The human coach's four job-offer slots start empty (-1): coach career.

@@ -2,6 +2,7 @@
 // World initialisation: from the loaded database to the first date of season 1.
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace tarvello {
 
@@ -10,8 +11,9 @@ struct Preparacao;
 
 // The whole initialisation after the team choice: full load, state championships, options,
 // counters, calendar and schedules, first date, first contracts, and the steps of later
-// subsystems. `progresso` receives 10..100. Loading errors propagate as exceptions.
-void inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
+// subsystems. `progresso` receives 10..100. Returns the loader's message when the database could
+// not be loaded (the world is then left as it was and nothing else runs), else an empty text.
+std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
                      const std::function<void(int)>& progresso);
 
 // Every player's first contract: the current calendar date + 7 x (10 + random 0..29) days,
@@ -35,7 +37,6 @@ TPrimeiraTela escolheprimeiratela(Mundo& m);
 void sorteiacopasnacionais(Mundo& m);
 void sorteioeurocopa(Mundo& m);
 void escalaarbitros(Mundo& m);
-void mensagensboasvindas(Mundo& m);
 void historicoinicial(Mundo& m);
 void limpaofertas(Mundo& m);
 

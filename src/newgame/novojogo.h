@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "database/preparacao.h"
 #include "newgame/configuracao.h"
+#include "newgame/escolhas.h"
 #include "newgame/inicializacao.h"
 
 namespace tarvello {
 
 struct Mundo;
-
-inline constexpr std::string_view kMsgSelecioneLiga = "Selecione pelo menos uma liga";
 
 class NovoJogo {
 public:
@@ -34,20 +34,19 @@ public:
     std::vector<TPaisOferecido> gradereal() const;
     std::vector<TPaisOferecido> gradepersonalizada() const;
 
-    // "Iniciar jogo >>" in real mode: empty text when the leagues were composed, else the message
-    // to show (nothing changes then).
-    std::string configurareal(const TEscolhasJogo& escolhas);
-    // "Continuar >>" of the custom championship: the ticked countries' clubs form one league.
-    // Empty text on success, else the message (fewer than 42 clubs: nothing changes).
-    std::string configurapersonalizado(const TEscolhasJogo& escolhas);
+    // "Iniciar jogo >>" in real mode, or "Continuar >>" of the custom championship: writes the
+    // choices and composes the leagues. Empty text on success, else the message to show
+    // (nothing changes then).
+    std::string configura(const EscolhasJogo& escolhas);
 
     // Human coach k (1-based) takes club `clube` while league `liga` is shown.
     void escolhetime(int k, int clube, int liga, const std::string& nome);
     bool timeescolhido(int clube) const;
     const std::array<std::string, 6>& nomestecnicos() const { return nomes_; }
 
-    // Loads the whole database and builds the first season, reporting progress 0..100.
-    void inicializa(const std::function<void(int)>& progresso = {});
+    // Loads the whole database and builds the first season, reporting progress 10..100.
+    // Empty text on success, else the loader's message (the game cannot start).
+    std::string inicializa(const std::function<void(int)>& progresso = {});
     // Which screen opens first (may move the date, see `escolheprimeiratela`).
     TPrimeiraTela primeiratela();
 
@@ -57,11 +56,10 @@ public:
     std::unique_ptr<Mundo> entregamundo();
 
 private:
-    struct Carga;
     std::filesystem::path raiz_;
     std::filesystem::path opcoes_;
     std::unique_ptr<Mundo> mundo_;
-    std::unique_ptr<Carga> carga_;
+    Preparacao preparacao_;
     std::array<std::string, 6> nomes_;
 };
 

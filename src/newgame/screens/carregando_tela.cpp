@@ -5,7 +5,6 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "newgame/novojogo.h"
 #include "ui/tela.h"
@@ -42,14 +41,13 @@ void TelaCarregando::showEvent(QShowEvent* e) {
 }
 
 void TelaCarregando::trabalha() {
-    try {
-        jogo_.inicializa([this](int p) {
-            barra_->setValue(p);
-            // Keep the window alive while the files are read.
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
-    } catch (const std::exception& e) {
-        emit falhou(QString::fromStdString(e.what()));
+    const std::string erro = jogo_.inicializa([this](int p) {
+        barra_->setValue(p);
+        // Keep the window alive while the files are read.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (!erro.empty()) {
+        emit falhou(QString::fromStdString(erro));
         return;
     }
     barra_->setValue(100);

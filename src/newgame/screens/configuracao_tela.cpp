@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "model/tipos.h"
+#include "newgame/configuracao.h"
 #include "newgame/novojogo.h"
 #include "ui/grade_paises.h"
 #include "ui/tela.h"
@@ -124,7 +125,7 @@ void TelaConfiguracao::alternalinha(int linha) {
 
 std::vector<int> TelaConfiguracao::marcados() const { return paisesmarcados(ligas_); }
 
-int TelaConfiguracao::paisprincipalatual() const { return paisprincipal(marcados(), grade_); }
+int TelaConfiguracao::paisprincipalatual() const { return paisprincipaltela(marcados(), grade_); }
 
 void TelaConfiguracao::atualizalegendas() {
     const int principal = paisprincipalatual();
@@ -139,30 +140,31 @@ void TelaConfiguracao::atualizamodo() {
     for (QWidget* w : controlesreais_) w->setEnabled(real);
 }
 
-TEscolhasJogo TelaConfiguracao::escolhas() const {
-    TEscolhasJogo e;
+EscolhasJogo TelaConfiguracao::escolhas() const {
+    EscolhasJogo e;
     e.personalizado = fantasia_->isChecked();
     e.paises = marcados();
     e.sistemadisputa = sistema_->currentIndex() == 1 ? 2 : 4;
     e.copa = copa_->isChecked();
-    e.estadual = estadual_->isChecked() && paisprincipalatual() == kBrasil;
-    e.continental1 = continental1_->isChecked();
-    e.continental2 = continental2_->isChecked();
+    e.estaduais = estadual_->isChecked() && paisprincipalatual() == kBrasil;
+    e.inter = continental1_->isChecked();
+    e.inter3 = continental2_->isChecked();
     e.copamundo = copamundo_->isChecked();
     e.eurocopa = eurocopa_->isChecked();
     e.copaamerica = copaamerica_->isChecked();
-    e.numtecnicos = humanos_->currentIndex() + 1;
+    e.numtecnicoshumanos = humanos_->currentIndex() + 1;
     return e;
 }
 
 void TelaConfiguracao::iniciar() {
-    const TEscolhasJogo e = escolhas();
+    const EscolhasJogo e = escolhas();
     if (e.personalizado) {
         hide();
         emit personalizado();
         return;
     }
-    const std::string erro = jogo_.configurareal(e);
+    // With no league ticked the loader's check answers "Selecione pelo menos uma liga".
+    const std::string erro = jogo_.configura(e);
     if (!erro.empty()) {
         mostramensagem(this, QString::fromStdString(erro));
         return;

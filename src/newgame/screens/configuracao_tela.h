@@ -2,7 +2,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "newgame/configuracao.h"
+#include "database/preparacao.h"
+#include "newgame/escolhas.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +27,7 @@ public:
     std::vector<int> marcados() const;
     int paisprincipalatual() const;
     // Everything chosen on the screen as it stands.
-    TEscolhasJogo escolhas() const;
+    EscolhasJogo escolhas() const;
 
 signals:
     void voltar();        // "<< Voltar ao Início"

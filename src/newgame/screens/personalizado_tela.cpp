@@ -16,7 +16,7 @@
 
 namespace tarvello {
 
-TelaPersonalizada::TelaPersonalizada(NovoJogo& jogo, TEscolhasJogo escolhas, QWidget* parent)
+TelaPersonalizada::TelaPersonalizada(NovoJogo& jogo, EscolhasJogo escolhas, QWidget* parent)
     : QWidget(parent), jogo_(jogo), escolhas_(std::move(escolhas)) {
     setObjectName("TForm39");
     setWindowTitle("Campeonato personalizado");
@@ -121,12 +121,12 @@ void TelaPersonalizada::atualizacontagens() {
 }
 
 void TelaPersonalizada::continua() {
-    TEscolhasJogo e = escolhas_;
+    EscolhasJogo e = escolhas_;
     e.personalizado = true;
     e.paises = paisesmarcados(paises_);
     e.sistemadisputa = sistema_->currentIndex() == 1 ? 2 : 4;
     e.copa = copa_->isChecked();
-    const std::string erro = jogo_.configurapersonalizado(e);
+    const std::string erro = jogo_.configura(e);
     if (!erro.empty()) {
         mostramensagem(this, QString::fromStdString(erro));
         return;

@@ -2,7 +2,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "newgame/configuracao.h"
+#include "database/preparacao.h"
+#include "newgame/escolhas.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,7 @@ class TelaPersonalizada : public QWidget {
     Q_OBJECT
 public:
     // `escolhas` carries what the set-up screen holds (number of human coaches).
-    TelaPersonalizada(NovoJogo& jogo, TEscolhasJogo escolhas, QWidget* parent = nullptr);
+    TelaPersonalizada(NovoJogo& jogo, EscolhasJogo escolhas, QWidget* parent = nullptr);
 
     int timesselecionados() const;
 
@@ -32,7 +33,7 @@ private:
     void continua();
 
     NovoJogo& jogo_;
-    TEscolhasJogo escolhas_;
+    EscolhasJogo escolhas_;
     std::vector<TPaisOferecido> grade_;
     QTableWidget* paises_;
     QLabel* compaises_;
