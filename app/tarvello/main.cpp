@@ -1,14 +1,20 @@
 #include <QApplication>
-#include <QScreen>
+#include <chrono>
+#include <filesystem>
 
-#include "newgame/screens/menu_inicial.h"
+#include "model/opcoes.h"
+#include "ui/fluxo.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tarvello 2008");
-    tarvello::MenuInicial menu;
-    menu.show();
-    if (auto* tela = QGuiApplication::primaryScreen())
-        menu.move(tela->availableGeometry().center() - menu.rect().center());
+    QApplication::setApplicationDisplayName("Tarvello 2008");
+    // The data lies in the working folder: teams/, img/, sons/, sav/ and the options file.
+    const std::filesystem::path raiz = std::filesystem::current_path();
+    const auto semente = static_cast<uint64_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^
+        std::chrono::system_clock::now().time_since_epoch().count());
+    tarvello::FluxoJogo fluxo(raiz, raiz / tarvello::kArquivoOpcoes, semente);
+    fluxo.inicia();
     return app.exec();
 }
