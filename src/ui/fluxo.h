@@ -7,15 +7,16 @@
 #include <functional>
 #include <memory>
 
+#include "newgame/screens/carregando_tela.h"
+#include "newgame/screens/configuracao_tela.h"
+#include "newgame/screens/escolha_time_tela.h"
+#include "newgame/screens/personalizado_tela.h"
+#include "ui/tela_principal.h"
+
 namespace tarvello {
 
 class MenuInicial;
 class NovoJogo;
-class TelaCarregando;
-class TelaConfiguracao;
-class TelaEscolhaTime;
-class TelaPersonalizada;
-class TelaPrincipal;
 
 class FluxoJogo : public QObject {
     Q_OBJECT
