@@ -11,6 +11,7 @@
 #include "club/financas.h"
 #include "model/datas.h"
 #include "model/mundo.h"
+#include "news/mensagens.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -44,6 +45,12 @@ TelaPrincipal::TelaPrincipal(std::unique_ptr<Mundo> mundo, QWidget* parent)
     data_ = new QLabel(centro);
     data_->setObjectName("data");
     linha->addWidget(data_, 1, 0, 1, 2);
+    liga_ = new QLabel(centro);
+    liga_->setObjectName("liga");
+    linha->addWidget(liga_, 2, 0, 1, 2);
+    noticias_ = new QLabel(centro);
+    noticias_->setObjectName("noticias");
+    linha->addWidget(noticias_, 3, 0, 1, 2);
     linha->setColumnStretch(2, 1);
     v->addLayout(linha);
     v->addStretch(1);
@@ -104,6 +111,8 @@ void TelaPrincipal::atualiza() {
     dinheiro_->setText(valido ? "$ " + QString::fromStdString(formatadinheiro(
                                            m.times[static_cast<size_t>(c)].dinheiro))
                               : QString());
+    liga_->setText(QString::fromStdString(m.estado.nomeliga.utf8()));
+    noticias_->setText(valido ? QString::fromStdString(textonaolidas(naolidas(m, c))) : QString());
     const int d = m.estado.dataatual;
     if (d >= 1 && d <= static_cast<int>(m.calendario.size()))
     {

@@ -30,6 +30,8 @@ private:
     QLabel* tecnico_;
     QLabel* dinheiro_;
     QLabel* data_;
+    QLabel* liga_;
+    QLabel* noticias_;
 };
 
 }  // namespace tarvello

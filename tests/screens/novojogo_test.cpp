@@ -282,6 +282,8 @@ TEST_F(FluxoNovoJogo, DoisTecnicosAteATelaPrincipal) {
     EXPECT_EQ(jogo.ligas[1 - brasil].temhumano, 1);
     EXPECT_EQ(filho<QLabel>(p, "clube")->text().toStdString(), jogo.times[clube2].nome.utf8());
     EXPECT_TRUE(filho<QLabel>(p, "dinheiro")->text().startsWith("$ "));
+    // The welcome message is waiting in the inbox.
+    EXPECT_EQ(filho<QLabel>(p, "noticias")->text(), "1 notícia não lida");
     EXPECT_EQ(jogo.tecnicos[clube2].nome.utf8(), "Bia");
     EXPECT_EQ(jogo.tecnicos[clube1].nome.utf8(), "Ana");
     QStringList menus;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,8 +45,11 @@ TelaConfiguracao::TelaConfiguracao(NovoJogo& jogo, QWidget* parent)
     ligas_->setObjectName("ligas");
     esquerda->addWidget(ligas_, 1);
 
-    auto* direita = new QGridLayout;
-    meio->addLayout(direita, 4);
+    auto* coluna = new QVBoxLayout;
+    meio->addLayout(coluna, 4);
+    auto* formato = new QGroupBox("Campeonato", this);
+    coluna->addWidget(formato);
+    auto* direita = new QGridLayout(formato);
     int linha = 0;
     auto* lsistema = new QLabel("Sistema de disputa:", this);
     sistema_ = new QComboBox(this);
@@ -61,11 +65,15 @@ TelaConfiguracao::TelaConfiguracao(NovoJogo& jogo, QWidget* parent)
     direita->addWidget(lhumanos, linha, 0);
     direita->addWidget(humanos_, linha++, 1);
 
+    auto* competicoes = new QGroupBox("Competições", this);
+    coluna->addWidget(competicoes);
+    coluna->addStretch(1);
+    auto* lista = new QVBoxLayout(competicoes);
     auto caixa = [&](const char* nome, const QString& texto, bool marcada) {
-        auto* c = new QCheckBox(texto, this);
+        auto* c = new QCheckBox(texto, competicoes);
         c->setObjectName(nome);
         c->setChecked(marcada);
-        direita->addWidget(c, linha++, 0, 1, 2);
+        lista->addWidget(c);
         return c;
     };
     copa_ = caixa("copa", "Jogar Copa do Brasil", true);
@@ -75,7 +83,6 @@ TelaConfiguracao::TelaConfiguracao(NovoJogo& jogo, QWidget* parent)
     copamundo_ = caixa("copamundo", "Jogar Copa do Mundo à cada 4 anos", true);
     eurocopa_ = caixa("eurocopa", "Jogar Eurocopa", true);
     copaamerica_ = caixa("copaamerica", "Jogar Copa América", true);
-    direita->setRowStretch(linha, 1);
 
     auto* botoes = new QHBoxLayout;
     voltar_ = new QPushButton("<< Voltar ao Início", this);
