@@ -9,10 +9,17 @@
 #include "newgame/configuracao.h"
 #include "newgame/inicializacao.h"
 #include "newgame/novojogo.h"
-#include "base_teste.h"
+#include "../database/base_teste.h"
 
 using namespace tarvello;
-using teste::BaseTemporaria;
+using teste::BaseTeste;
+
+// n clubs of a country (levels from 20 down, in creation order), in a Brazilian state or none.
+void clubes(BaseTeste& b, int pais, int n, int estado = kSemEstado) {
+    for (int i = 0; i < n; ++i)
+        b.clube(pais, std::max(1, 20 - i / 3), "C" + std::to_string(pais) + "-" + std::to_string(estado) + "-" + std::to_string(i),
+                [&](TArquivoClube& c) { c.cabecalho.estado = static_cast<uint8_t>(estado); });
+}
 
 namespace {
 
@@ -142,11 +149,11 @@ TEST(Inicializacao, PrimeiraTelaDaCopa) {
 // ---- Through the files: the scan, the league composition, the load, the first date. ----
 
 TEST(NovoJogo, BrasilSemTimesSuficientesFicaForaDaGrade) {
-    BaseTemporaria base;
-    base.clubes("Bra", kBrasil, 21, 0);
-    base.clubes("Arg", kArgentina, 22);
-    base.clubes("Ita", kItalia, 30);
-    NovoJogo j(base.raiz(), base.raiz() / "tarvello.ini", 7);
+    BaseTeste base;
+    clubes(base, kBrasil, 21, 0);
+    clubes(base, kArgentina, 22);
+    clubes(base, kItalia, 30);
+    NovoJogo j(base.raiz, base.raiz / "tarvello.ini", 7);
     j.lerbase();
     const auto grade = j.gradereal();
     ASSERT_EQ(grade.size(), 2u);
@@ -176,11 +183,11 @@ TEST(NovoJogo, BrasilSemTimesSuficientesFicaForaDaGrade) {
 }
 
 TEST(NovoJogo, PersonalizadoPrecisaDe42Clubes) {
-    BaseTemporaria base;
-    base.clubes("Chi", kChile, 20);
-    base.clubes("Arg", kArgentina, 21);
-    base.clubes("Ita", kItalia, 1);
-    NovoJogo j(base.raiz(), base.raiz() / "tarvello.ini", 3);
+    BaseTeste base;
+    clubes(base, kChile, 20);
+    clubes(base, kArgentina, 21);
+    clubes(base, kItalia, 1);
+    NovoJogo j(base.raiz, base.raiz / "tarvello.ini", 3);
     j.lerbase();
     EscolhasJogo e;
     e.personalizado = true;
@@ -206,12 +213,12 @@ TEST(NovoJogo, PersonalizadoPrecisaDe42Clubes) {
 }
 
 TEST(NovoJogo, EstaduaisAbremOJogo) {
-    BaseTemporaria base;
-    base.clubes("Sao", kBrasil, 6, kSP);   // one full group, an empty second one
-    base.clubes("Rio", kBrasil, 11, kRJ);  // one full group and a second of five
-    base.clubes("Min", kBrasil, 5, kMG);   // too few: no championship
-    base.clubes("Arg", kArgentina, 22);
-    NovoJogo j(base.raiz(), base.raiz() / "tarvello.ini", 11);
+    BaseTeste base;
+    clubes(base, kBrasil, 6, kSP);   // one full group, an empty second one
+    clubes(base, kBrasil, 11, kRJ);  // one full group and a second of five
+    clubes(base, kBrasil, 5, kMG);   // too few: no championship
+    clubes(base, kArgentina, 22);
+    NovoJogo j(base.raiz, base.raiz / "tarvello.ini", 11);
     j.lerbase();
     ASSERT_EQ(j.configura(real({kArgentina, kBrasil}, true)), "");
     EXPECT_EQ(j.mundo().estado.paisprincipal, kBrasil);
@@ -245,13 +252,13 @@ TEST(NovoJogo, EstaduaisAbremOJogo) {
 }
 
 TEST(NovoJogo, HumanoNoEstadualAbreATelaPrincipal) {
-    BaseTemporaria base;
-    base.clubes("Sao", kBrasil, 40, kSP);  // more clubs than five groups hold
-    NovoJogo j(base.raiz(), base.raiz() / "tarvello.ini", 5);
+    BaseTeste base;
+    clubes(base, kBrasil, 40, kSP);  // more clubs than five groups hold
+    NovoJogo j(base.raiz, base.raiz / "tarvello.ini", 5);
     j.lerbase();
     ASSERT_EQ(j.configura(real({kBrasil}, true)), "");
-    // Club 19 has the top level (20): it is certainly in the first group.
-    joga(j, {19});
+    // Club 0 has the top level: it is certainly in the first group.
+    joga(j, {0});
     const Mundo& m = j.mundo();
     const TEstadual& sp = m.estaduais[kSP];
     EXPECT_EQ(sp.numgrupos, 4);
@@ -262,17 +269,17 @@ TEST(NovoJogo, HumanoNoEstadualAbreATelaPrincipal) {
     int fora = 0;
     for (const TTime& t : m.times) fora += t.pais == kBrasil && t.noestadual == 0;
     EXPECT_EQ(fora, 10);
-    EXPECT_EQ(m.times[19].grupoestadual, 1);
+    EXPECT_EQ(m.times[0].grupoestadual, 1);
     EXPECT_EQ(sp.temhumano, 1);
     EXPECT_EQ(m.estado.competicaoatual, kEstadual);
     EXPECT_EQ(j.primeiratela().tela, Tela::Principal);
 }
 
 TEST(NovoJogo, CadaJogoNovoComecaDeUmMundoNovo) {
-    BaseTemporaria base;
-    base.clubes("Arg", kArgentina, 25);
-    base.clubes("Ita", kItalia, 22);
-    NovoJogo a(base.raiz(), base.raiz() / "tarvello.ini", 1);
+    BaseTeste base;
+    clubes(base, kArgentina, 25);
+    clubes(base, kItalia, 22);
+    NovoJogo a(base.raiz, base.raiz / "tarvello.ini", 1);
     a.lerbase();
     ASSERT_EQ(a.configura(real({kArgentina, kItalia}, false, 2)), "");
     joga(a, {3, 30});
@@ -281,7 +288,7 @@ TEST(NovoJogo, CadaJogoNovoComecaDeUmMundoNovo) {
     EXPECT_EQ(a.mundo().ligas[1].temhumano, 1);
 
     // A second game in the same run, with other choices: nothing of the first one is left.
-    NovoJogo b(base.raiz(), base.raiz() / "tarvello.ini", 1);
+    NovoJogo b(base.raiz, base.raiz / "tarvello.ini", 1);
     b.lerbase();
     ASSERT_EQ(b.configura(real({kItalia})), "");
     joga(b, {4});

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "../newgame/base_teste.h"
+#include "../database/base_teste.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "newgame/novojogo.h"
@@ -27,7 +27,13 @@
 #include "ui/tela_principal.h"
 
 using namespace tarvello;
-using teste::BaseTemporaria;
+using teste::BaseTeste;
+
+void clubes(BaseTeste& b, int pais, int n, int estado = kSemEstado) {
+    for (int i = 0; i < n; ++i)
+        b.clube(pais, std::max(1, 20 - i / 3), "C" + std::to_string(pais) + "-" + std::to_string(i),
+                [&](TArquivoClube& c) { c.cabecalho.estado = static_cast<uint8_t>(estado); });
+}
 
 namespace {
 
@@ -73,10 +79,10 @@ void marca(QTableWidget* g, int pais) {
 class FluxoNovoJogo : public ::testing::Test {
 protected:
     void SetUp() override {
-        base_.clubes("Bra", kBrasil, 24, 25);
-        base_.clubes("Arg", kArgentina, 22);
-        base_.clubes("Ita", kItalia, 20);  // too few for a league, enough for the custom mode
-        fluxo_ = std::make_unique<FluxoJogo>(base_.raiz(), base_.raiz() / "tarvello.ini", 9);
+        clubes(base_, kBrasil, 24, 25);
+        clubes(base_, kArgentina, 22);
+        clubes(base_, kItalia, 20);  // too few for a league, enough for the custom mode
+        fluxo_ = std::make_unique<FluxoJogo>(base_.raiz, base_.raiz / "tarvello.ini", 9);
         fluxo_->inicia();
     }
     TelaConfiguracao* abreconfiguracao() {
@@ -85,7 +91,7 @@ protected:
         EXPECT_NE(c, nullptr);
         return c;
     }
-    BaseTemporaria base_;
+    BaseTeste base_;
     Mensagens mensagens_;
     std::unique_ptr<FluxoJogo> fluxo_;
 };
