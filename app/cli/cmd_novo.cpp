@@ -48,7 +48,8 @@ int novo(const Argumentos& a) {
     e.estaduais = a.tem("estaduais");
     e.inter = e.inter3 = !a.tem("sem-continentais");
     e.copamundo = e.eurocopa = e.copaamerica = !a.tem("sem-selecoes");
-    e.numtecnicoshumanos = std::max<int>(1, static_cast<int>(humanos.size()));
+    // No club given: a world run by the computer alone.
+    e.numtecnicoshumanos = static_cast<int>(humanos.size());
 
     // The same checks as the screens: only countries they would offer, a minimum of clubs.
     if (std::string erro = jogo.configura(e); !erro.empty()) throw std::runtime_error(erro);
