@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "club/premios.h"
+#include "competitions/calendario.h"
 #include "competitions/confronto.h"
 #include "competitions/partidas.h"
 #include "match/penaltis.h"
@@ -253,6 +254,30 @@ bool copatemjogoshoje(const Mundo& m) {
         if (p.competicao == kCopaNacional && p.data == d && !p.jogado && p.mandante >= 0 && p.visitante >= 0)
             return true;
     return false;
+}
+
+bool pulacopasemjogos(Mundo& m) {
+    TEstadoJogo& st = m.estado;
+    bool mudou = false;
+    while (st.competicaoatual == kCopaNacional) {
+        const double d = hoje(m);
+        bool algum = false;
+        for (const TPartida& p : m.partidas)
+            if (p.competicao == kCopaNacional && p.data == d) {
+                algum = true;
+                break;
+            }
+        if (algum) break;
+        if (st.fasecopa == 1) {
+            st.fasecopa = 2;
+            st.jogocopa = 1;
+        }
+        const int antes = st.dataatual;
+        proximadata(m);
+        if (st.dataatual == antes) break;
+        mudou = true;
+    }
+    return mudou;
 }
 
 TDisputaPenaltis penaltisconfronto(Mundo& m, InteracaoPenaltis& ui, int indice, const int* onzemandante,

@@ -42,6 +42,11 @@ void encerradatacopa(Mundo& m, InteracaoPenaltis& ui);
 // Whether any cup tie with both clubs known is to be played on the current date.
 bool copatemjogoshoje(const Mundo& m);
 
+// Leaves national-cup dates on which no league has a cup match (a cup without a first phase
+// starts at the round of 16): a skipped first-phase date closes the first phase, and the game
+// moves on with `proximadata`. Returns whether the date changed.
+bool pulacopasemjogos(Mundo& m);
+
 // A second leg that ended level on aggregate goes to a shoot-out: `indice` is the second leg's
 // entry in the match list (its result already written), `onzemandante`/`onzevisitante` the
 // elevens of that match. The score goes into the first-leg entry, the first club of the tie

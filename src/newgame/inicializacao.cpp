@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "competitions/calendario.h"
+#include "competitions/copas.h"
 #include "database/carregamundo.h"
 #include "database/preparacao.h"
+#include "match/simulacao.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/opcoes.h"
@@ -14,10 +16,6 @@
 namespace tarvello {
 
 namespace {
-
-// First date of the league in the ten-club system: where the season goes when the first
-// national-cup date has no tie anywhere.
-constexpr int kPrimeiraDataLiga = 45;
 
 int competicaodehoje(const Mundo& m) {
     const int d = m.estado.dataatual;
@@ -73,11 +71,12 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
     avanca(40);
     carregaopcoes(m.estado, opcoes);
     zerajogo(m);
-    historicoinicial(m);
+    // The state champions table starts with rows 0 and 1; row 0 is never filled.
+    m.campeoesestaduais.assign(2, TCampeoesEstaduais{});
 
     avanca(60);
     p = Preparacao{};  // the loader's working lists are not needed any more
-    limpaofertas(m);
+    // (The human coaches' job offers start empty once the coach career keeps them.)
     if (!m.jogadores.empty()) m.jogadores[0].time = -1;
 
     montacalendario(m);
@@ -89,7 +88,8 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
     if (m.estado.ckcopa)
         for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) montajogos(m, kCopaNacional, l);
     avanca(80);
-    if (m.estado.ckcopa) sorteiacopasnacionais(m);
+    if (m.estado.ckcopa)
+        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) sorteiacopanacional(m, l);
 
     m.estado.dataatual = 1;
     proximadata(m);
@@ -97,8 +97,8 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
 
     contratosiniciais(m, datahoje(m));
 
-    if (m.estado.ckeurocopa) sorteioeurocopa(m);
-    escalaarbitros(m);
+    // (The Eurocopa qualification draw comes here once national-team tournaments are played.)
+    sorteiaarbitros(m);
     enviaboasvindas(m);
     avanca(100);
     return {};
@@ -120,10 +120,10 @@ TPrimeiraTela escolheprimeiratela(Mundo& m) {
             r.tela = Tela::Partidas;
             return r;
         }
-        // No country starts its cup this early (none has a first phase): on to the league.
-        ++e.fasecopa;
-        e.competicaoatual = kLiga;
-        e.dataatual = kPrimeiraDataLiga;
+        // No country's cup has a first phase: the phase is over before it starts, and the game
+        // moves on to the next date that has something to play (friendlies booked before the
+        // league included).
+        if (pulacopasemjogos(m)) return escolheprimeiratela(m);
         return r;
     }
     if (e.competicaoatual == kEstadual) {
@@ -144,19 +144,5 @@ TPrimeiraTela escolheprimeiratela(Mundo& m) {
     }
     return r;
 }
-
-// ---- Steps whose rules belong to subsystems built later. Each is called at its place in the
-// order above, so filling one in changes nothing else. ----
-
-// National-cup draw of every league (first-round pairings): competitions subsystem.
-void sorteiacopasnacionais(Mundo&) {}
-// Eurocopa qualification draw: national-team tournaments.
-void sorteioeurocopa(Mundo&) {}
-// Referees of the first match day: match-day driver.
-void escalaarbitros(Mundo&) {}
-// The champions history starts with its two initial entries: records subsystem.
-void historicoinicial(Mundo&) {}
-// The human coach's four job-offer slots start empty (-1): coach career.
-void limpaofertas(Mundo&) {}
 
 }  // namespace tarvello

@@ -30,14 +30,7 @@ struct TPrimeiraTela {
 };
 
 // The first screen after initialisation. When the first national-cup date has no tie anywhere
-// the cup phase moves on and the game jumps to the league (date 45).
+// the cup's first phase is closed and the game moves on to the next date with matches.
 TPrimeiraTela escolheprimeiratela(Mundo& m);
-
-// Steps owned by subsystems that come later; each is called at its place in the order.
-void sorteiacopasnacionais(Mundo& m);
-void sorteioeurocopa(Mundo& m);
-void escalaarbitros(Mundo& m);
-void historicoinicial(Mundo& m);
-void limpaofertas(Mundo& m);
 
 }  // namespace tarvello

@@ -1,3 +1,4 @@
+#include "competitions/calendario.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -114,28 +115,49 @@ TEST(Inicializacao, PrimeiraTelaDosEstaduais) {
 
 TEST(Inicializacao, PrimeiraTelaDaCopa) {
     Mundo m;
-    m.estado.temporada = 1;
-    m.estado.dataatual = 34;
-    m.estado.competicaoatual = kCopaNacional;
-    m.estado.fasecopa = 1;
+    auto prepara = [&m] {
+        m.estado = {};
+        m.estado.temporada = 1;
+        m.estado.sistemadisputa = 4;
+        m.estado.ckcopa = 1;
+        montacalendario(m);
+        m.estado.dataatual = 34;  // first cup date of the ten-club season
+        m.estado.competicaoatual = kCopaNacional;
+        m.estado.fasecopa = 1;
+        m.estado.jogocopa = 1;
+    };
+    prepara();
     m.ligas.resize(2);
     m.ligas[1].temhumano = 1;
+
+    // No cup tie anywhere on either first-phase date: the phase closes and the game goes on to
+    // the league, the first date that has anything to play.
+    EXPECT_EQ(escolheprimeiratela(m).tela, Tela::Principal);
+    EXPECT_EQ(m.estado.fasecopa, 2);
+    EXPECT_EQ(m.estado.jogocopa, 1);
+    EXPECT_EQ(m.estado.competicaoatual, kLiga);
+    EXPECT_EQ(m.estado.dataatual, 45);
+
+    // A friendly booked before the league is not skipped.
+    prepara();
+    TPartida amistoso{};
+    amistoso.competicao = kAmistoso;
+    amistoso.mandante = 1;
+    amistoso.visitante = 2;
+    amistoso.data = m.calendario[38].data;  // date 39
+    amistoso.liga = -1;
+    m.partidas.push_back(amistoso);
+    escolheprimeiratela(m);
+    EXPECT_EQ(m.estado.dataatual, 39);
+    EXPECT_EQ(m.estado.competicaoatual, kAmistoso);
+    EXPECT_EQ(m.estado.fasecopa, 2);
+    m.partidas.clear();
+
+    prepara();
     TPartida p{};
     p.competicao = kCopaNacional;
     p.data = datahoje(m);
     p.mandante = p.visitante = -1;
-
-    // No cup tie anywhere today: the cup moves to its next phase and the game to the league.
-    EXPECT_EQ(escolheprimeiratela(m).tela, Tela::Principal);
-    EXPECT_EQ(m.estado.fasecopa, 2);
-    EXPECT_EQ(m.estado.competicaoatual, kLiga);
-    EXPECT_EQ(m.estado.dataatual, 45);
-
-    m.estado = {};
-    m.estado.temporada = 1;
-    m.estado.dataatual = 34;
-    m.estado.competicaoatual = kCopaNacional;
-    m.estado.fasecopa = 1;
     p.liga = 0;  // only the computer league plays today
     m.partidas.push_back(p);
     EXPECT_EQ(escolheprimeiratela(m).tela, Tela::Partidas);
