@@ -40,6 +40,11 @@ struct Mundo {
     TDiaJogo diajogo;  // line-ups, live matches and events of the current match day
     std::vector<TCampeoesEstaduais> campeoesestaduais;  // indexed by season
 
+    // The last league round has been played / its awards handed out. Cleared at the turn of the
+    // season and not saved: a game loaded after the league ended does not award it again.
+    bool ligaencerrada = false;
+    bool ligapremiada = false;
+
     std::array<TDiaCalendario, kNumDatas> calendario{};  // rebuilt every season, never saved
     std::vector<TPartida> partidas;                       // the season's match list
 

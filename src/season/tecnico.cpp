@@ -38,6 +38,30 @@ void registratecnico(Mundo& m, int tecnico, int valor, std::string_view codigo) 
     }
 }
 
+void contrata(Mundo& m, int time, int tecnico) {
+    if (time < 0 || time >= static_cast<int>(m.times.size())) return;
+    if (tecnico < 0 || tecnico >= static_cast<int>(m.tecnicos.size())) return;
+    TTime& k = m.times[time];
+    TTecnico& t = m.tecnicos[tecnico];
+    k.tecnico = tecnico;
+    t.time = time;
+    t.empregado = 1;
+    t.carencia = 5;
+    registratecnico(m, tecnico, time, "time");
+    k.confiancadiretoria = 100;
+    k.confiancatorcida = 80;
+    if (time < static_cast<int>(m.financas.size())) m.financas[time].emprestimo = 0;
+    const int d = std::clamp(k.divisao, 0, 4);
+    for (int s = 0; s < 4; ++s) k.precoingresso[s] = m.precospadrao[static_cast<size_t>(d)][static_cast<size_t>(s)];
+    switch (k.divisao) {
+        case 1: k.dinheiro = 6000000 + m.sorteia(2000000); break;
+        case 2: k.dinheiro = 4000000 + m.sorteia(1000000); break;
+        case 3: k.dinheiro = 2000000 + m.sorteia(1000000); break;
+        case 4: k.dinheiro = 1000000 + m.sorteia(500000); break;
+        default: k.dinheiro = 500000 + m.sorteia(200000); break;
+    }
+}
+
 int tecnicodo(const Mundo& m, int time) {
     if (time < 0 || time >= static_cast<int>(m.times.size())) return -1;
     const int t = m.times[time].tecnico;

@@ -10,6 +10,11 @@ struct Mundo;
 // joined. Invalid coaches and unknown codes are ignored.
 void registratecnico(Mundo& m, int tecnico, int valor, std::string_view codigo);
 
+// Club `time` hires computer coach `tecnico` (who must be free of any other club): the board
+// and fans start at 100 and 80, he cannot be poached for five matches, the club's bank loan is
+// cleared, its ticket prices and cash are set anew for its division.
+void contrata(Mundo& m, int time, int tecnico);
+
 // The coach of a club, or -1.
 int tecnicodo(const Mundo& m, int time);
 

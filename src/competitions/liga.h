@@ -1,0 +1,30 @@
+#pragma once
+// Round-robin counters of the clubs, the national league's rounds, its tables and end-of-league
+// awards, and promotion and relegation between the divisions at the turn of the season.
+
+namespace tarvello {
+
+struct Mundo;
+
+// Table counters of both clubs after a match of a round-robin phase (league, state groups,
+// continental groups, national-team groups). Knock-out stages, cups, the club world cup and
+// friendlies leave them alone.
+void registraresultado(Mundo& m, int competicao, int mandante, int visitante, int golsmandante,
+                       int golsvisitante);
+
+// Rounds per half of the league: 20 with divisions of 20 clubs (19 rounds), 10 with 10 (9 rounds).
+int rodadasporturno(const Mundo& m);
+
+// After every league date: next round; the last round of the first half starts the second, the
+// last of the second finishes the league (`ligaencerrada`).
+void avancarodadaliga(Mundo& m);
+
+// Sorts every division of every league into `classificacao` and each club's `colocacoes`[1];
+// on the day the league has finished, hands out the titles, prizes and ranking points once.
+void atualizaclassificacao(Mundo& m);
+
+// Promotion and relegation of one league from its final tables, with the two clubs that come up
+// from outside the divisions; the new lists become the divisions and their starting tables.
+void promoverebaixa(Mundo& m, int liga);
+
+}  // namespace tarvello
