@@ -5,20 +5,12 @@
 // once.
 #include <vector>
 
+#include "match/partida.h"
+
 namespace tarvello {
 
 struct Mundo;
 class Interacao;
-
-// Where the driver stands within the day.
-struct TControleDia {
-    int tipo = -1;                 // competition kind of the day
-    std::vector<int> grupos;       // leagues, states or confederations in play order; {-1}: one group
-    int grupo = -1;                // position in `grupos` of the group being played
-    std::vector<int> pendentes;    // matches of the group not yet on a screen (a screen holds 30)
-    bool mostrado = false;         // the group on screen is watched minute by minute
-    bool encerrado = false;        // every group played and the kind's progress step done
-};
 
 enum class ProximaEtapa {
     TelaPrincipal,  // a human club plays the new date: its coach's main screen opens

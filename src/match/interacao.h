@@ -4,12 +4,14 @@
 #include <vector>
 
 #include "match/partida.h"
+#include "match/penaltis.h"
 
 namespace tarvello {
 
 struct Mundo;
 
-class Interacao {
+// Penalties and shoot-outs are asked through the same object (`InteracaoPenaltis`).
+class Interacao : public InteracaoPenaltis {
 public:
     virtual ~Interacao() = default;
 

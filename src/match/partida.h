@@ -118,6 +118,16 @@ struct TJogos {
     int escalacao(int lado) const { return lado == 1 ? escalacaomandante : escalacaovisitante; }
 };
 
+// Where the match-day driver stands within the day.
+struct TControleDia {
+    int tipo = -1;               // competition kind of the day
+    std::vector<int> grupos;     // leagues, states or confederations in play order; {-1}: one group
+    int grupo = -1;              // position in `grupos` of the group being played
+    std::vector<int> pendentes;  // matches of the group not yet on a screen (a screen holds 30)
+    bool mostrado = false;       // the group on screen is watched minute by minute
+    bool encerrado = false;      // every group played and the kind's progress step done
+};
+
 // State of the match-day screen shared by the simulation operations.
 struct TDiaJogo {
     // Today's date, remembered for the many availability tests of a minute and refreshed

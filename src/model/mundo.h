@@ -38,6 +38,10 @@ struct Mundo {
     std::vector<TMensagem> mensagens;  // every inbox, in posting order
 
     TDiaJogo diajogo;  // line-ups, live matches and events of the current match day
+    TControleDia controledia;
+    // League shown on league and cup days when no league has a human club or is marked to be
+    // shown; -1 none. Set when a human coach loses his job; not saved.
+    int ligareserva = -1;
     std::vector<TCampeoesEstaduais> campeoesestaduais;  // indexed by season
 
     // The last league round has been played / its awards handed out. Cleared at the turn of the

@@ -1,0 +1,236 @@
+#include "match/diajogo.h"
+
+#include <algorithm>
+#include <array>
+
+#include "competitions/calendario.h"
+#include "competitions/copas.h"
+#include "competitions/estaduais.h"
+#include "competitions/liga.h"
+#include "match/contabilidade.h"
+#include "match/escalacao.h"
+#include "match/interacao.h"
+#include "match/publico.h"
+#include "match/simulacao.h"
+#include "match/taticas.h"
+#include "model/funcoes.h"
+#include "model/mundo.h"
+#include "model/tipos.h"
+#include "season/semana.h"
+
+namespace tarvello {
+
+namespace {
+
+bool clubevalido(const Mundo& m, int t) { return t >= 0 && t < static_cast<int>(m.times.size()); }
+
+bool agrupaporliga(int tipo) { return tipo == kLiga || tipo == kCopaNacional; }
+
+// Every match of the day's kind still to be played today, in list order.
+std::vector<int> partidasdehoje(const Mundo& m, int tipo) {
+    std::vector<int> r;
+    const double hoje = hojedodia(m);
+    for (int i = 0; i < static_cast<int>(m.partidas.size()); ++i) {
+        const TPartida& p = m.partidas[static_cast<size_t>(i)];
+        if (p.competicao == tipo && p.data == hoje && !p.jogado && clubevalido(m, p.mandante) &&
+            clubevalido(m, p.visitante) && p.mandante != p.visitante)
+            r.push_back(i);
+    }
+    return r;
+}
+
+// The kind's step once every group of the day has been played.
+void progressodotipo(Mundo& m, Interacao& ia, int tipo) {
+    switch (tipo) {
+        case kLiga:
+            avancarodadaliga(m);
+            // What the results screen shows: the tables after the round (and, on the last
+            // round, the league's awards).
+            atualizaclassificacao(m);
+            break;
+        case kCopaNacional: encerradatacopa(m, ia); break;
+        case kEstadual: avancaestadual(m); break;
+        default: break;
+    }
+}
+
+// A computer-run club's players go back to their own positions and default roles.
+void restauraposicao(Mundo& m, int jogador) {
+    if (jogador <= 0 || jogador >= static_cast<int>(m.jogadores.size())) return;
+    TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
+    j.posicao = j.posicaooriginal;
+    j.funcao = funcaopadrao(j.posicaooriginal, j.habilidade1, j.habilidade2);
+}
+
+void encerrajogo(Mundo& m, TJogos& g, int tipo) {
+    const int H = g.mandante, A = g.visitante;
+    const int gh = g.gols[0], ga = g.gols[1];
+    if (g.indicepartida >= 0 && g.indicepartida < static_cast<int>(m.partidas.size())) {
+        TPartida& p = m.partidas[static_cast<size_t>(g.indicepartida)];
+        p.golsmandante = gh;
+        p.golsvisitante = ga;
+        p.publico = g.publicosetor[0] + g.publicosetor[1] + g.publicosetor[2] + g.publicosetor[3];
+        p.renda = g.renda;
+        p.jogado = 1;
+    }
+    if (tipo >= kLiga && tipo <= kContinental2) somatotaiscompeticao(m, tipo, H, A, gh, ga);
+    for (int t : {H, A})
+        if (TEscalacao* r = linhade(m, t))
+            for (int s = kPrimeiroBanco; s <= kUltimoBanco; ++s) (*r)[s] = 0;
+    if (tipo >= kLiga) {
+        registraresultado(m, tipo, H, A, gh, ga);
+        contabilizatecnicos(m, tipo, H, A, gh, ga);
+        avaliagoleada(m, H, A, gh, ga);
+    }
+    if (tipo >= kAmistoso && tipo <= kContinental2) registraconfronto(m, tipo, H, A, gh, ga);
+    // Wages, and on league and state Sundays the loan interest, once per week.
+    cobrasemana(m, tipo, H, A);
+    creditarenda(m, tipo, H, A, g.renda);
+
+    for (int lado = 1; lado <= 2; ++lado) {
+        const int t = g.time(lado);
+        if (m.times[static_cast<size_t>(t)].humano) continue;
+        const int32_t* onze = lado == 1 ? g.titularesmandante : g.titularesvisitante;
+        for (int s = 0; s < 11; ++s) restauraposicao(m, onze[s]);
+        for (int k = 0; k < g.nsubstituidos[lado - 1] && k < kMaxSaidasLista; ++k)
+            restauraposicao(m, g.substituidos[lado - 1][k].jogador);
+        if (const TEscalacao* r = linhade(m, t))
+            for (int s = 1; s <= 11; ++s) restauraposicao(m, (*r)[s]);
+    }
+    for (size_t j = 1; j < m.jogadores.size(); ++j) {
+        TJogador& p = m.jogadores[j];
+        if (p.time != H && p.time != A) continue;
+        if (!m.times[static_cast<size_t>(p.time)].humano) p.posicao = p.posicaooriginal;
+        recuperaenergia(m, static_cast<int>(j));
+    }
+}
+
+}  // namespace
+
+std::vector<int> gruposdodia(const Mundo& m, int tipo) {
+    std::vector<int> g;
+    if (agrupaporliga(tipo)) {
+        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) g.push_back(l);
+    } else if (tipo == kEstadual) {
+        for (int s = 0; s < kNumEstados; ++s)
+            if (m.estaduais[static_cast<size_t>(s)].temestadual) g.push_back(s);
+    } else if (tipo == kContinental1 || tipo == kContinental2) {
+        g = {1, 2};
+    } else {
+        g = {-1};
+    }
+    return g;
+}
+
+bool grupomostrado(const Mundo& m, int tipo, int grupo) {
+    if (agrupaporliga(tipo)) {
+        auto qualifica = [&](int l) {
+            const TLiga& x = m.ligas[static_cast<size_t>(l)];
+            return x.temhumano || x.mostrarjogos;
+        };
+        if (grupo < 0 || grupo >= static_cast<int>(m.ligas.size())) return false;
+        if (qualifica(grupo)) return true;
+        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l)
+            if (qualifica(l)) return false;
+        return grupo == m.ligareserva;
+    }
+    if (tipo == kEstadual)
+        return grupo >= 0 && grupo < kNumEstados && m.estaduais[static_cast<size_t>(grupo)].temhumano;
+    return true;
+}
+
+std::vector<int> partidasdogrupo(const Mundo& m, int tipo, int grupo) {
+    std::vector<int> r = partidasdehoje(m, tipo);
+    if (grupo >= 0)
+        std::erase_if(r, [&](int i) { return m.partidas[static_cast<size_t>(i)].liga != grupo; });
+    return r;
+}
+
+void comecadia(Mundo& m) {
+    const int tipo = m.estado.competicaoatual;
+    std::vector<int> clubes;
+    for (int i : partidasdehoje(m, tipo))
+        for (int t : {m.partidas[static_cast<size_t>(i)].mandante, m.partidas[static_cast<size_t>(i)].visitante})
+            if (std::find(clubes.begin(), clubes.end(), t) == clubes.end()) clubes.push_back(t);
+    // A human club whose coach confirmed nothing (the headless tool) is lined up as the
+    // computer would.
+    for (int t : clubes)
+        if (m.times[static_cast<size_t>(t)].humano && !linhade(m, t)) escalatime(m, t);
+    escalacomputador(m, clubes);
+
+    TControleDia& c = m.controledia;
+    c = TControleDia{};
+    c.tipo = tipo;
+    c.grupos = gruposdodia(m, tipo);
+}
+
+bool proximogrupo(Mundo& m, Interacao& ia) {
+    TControleDia& c = m.controledia;
+    if (c.encerrado || c.tipo < 0) return false;
+    for (;;) {
+        if (c.pendentes.empty()) {
+            if (++c.grupo >= static_cast<int>(c.grupos.size())) {
+                progressodotipo(m, ia, c.tipo);
+                c.encerrado = true;
+                return false;
+            }
+            const int grupo = c.grupos[static_cast<size_t>(c.grupo)];
+            c.pendentes = partidasdogrupo(m, c.tipo, grupo);
+            c.mostrado = grupomostrado(m, c.tipo, grupo);
+            if (c.tipo == kEstadual && grupo >= 0) m.estaduais[static_cast<size_t>(grupo)].jogouhoje = 1;
+            if (c.pendentes.empty()) continue;
+        }
+        preparatela(m);
+        const size_t n = std::min<size_t>(c.pendentes.size(), kMaxJogosTela);
+        for (size_t k = 0; k < n; ++k) {
+            const int i = c.pendentes[k];
+            const TPartida& p = m.partidas[static_cast<size_t>(i)];
+            for (int t : {p.mandante, p.visitante})
+                if (!linhade(m, t)) escalatime(m, t);  // a club the day's line-ups missed
+            const int slot = preparajogo(m, p.mandante, p.visitante, i);
+            if (slot == 0) continue;
+            TJogos& g = m.diajogo.jogos[static_cast<size_t>(slot - 1)];
+            const std::array<int, 4> setores = calculapublico(m, c.tipo, p.mandante, p.visitante, p.liga);
+            for (int s = 0; s < 4; ++s) g.publicosetor[s] = setores[static_cast<size_t>(s)];
+            g.publico = setores[0] + setores[1] + setores[2] + setores[3];
+            g.renda = calcularenda(m, p.mandante, setores);
+        }
+        c.pendentes.erase(c.pendentes.begin(), c.pendentes.begin() + static_cast<std::ptrdiff_t>(n));
+        if (m.diajogo.jogos.empty()) continue;
+        iniciapartidas(m);
+        if (c.mostrado) return true;
+        simulainstantaneo(m, ia, c.tipo == kEstadual);
+        encerrapartidas(m, ia);
+    }
+}
+
+void encerrapartidas(Mundo& m, Interacao& ia) {
+    const int tipo = m.controledia.tipo >= 0 ? m.controledia.tipo : m.estado.competicaoatual;
+    for (TJogos& g : m.diajogo.jogos) encerrajogo(m, g, tipo);
+    // Second legs level on aggregate are settled on penalties, with the elevens that finished.
+    if (tipo == kCopaNacional && m.estado.jogocopa == 2)
+        for (const TJogos& g : m.diajogo.jogos)
+            penaltisconfronto(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
+}
+
+void jogadia(Mundo& m, Interacao& ia) {
+    while (proximogrupo(m, ia)) {
+        while (minuto(m, ia) != EstadoMinuto::Fim) {
+        }
+        encerrapartidas(m, ia);
+    }
+}
+
+ProximaEtapa continuar(Mundo& m, Interacao&) {
+    TEstadoJogo& e = m.estado;
+    const int antes = e.dataatual;
+    proximadata(m);
+    pulacopasemjogos(m);
+    encerradia(m);
+    m.controledia = TControleDia{};
+    if (e.dataatual == antes || e.competicaoatual == kSemJogos) return ProximaEtapa::FimTemporada;
+    sorteiaarbitros(m);
+    return humanojoga(m) ? ProximaEtapa::TelaPrincipal : ProximaEtapa::ProximoDia;
+}
+
+}  // namespace tarvello
