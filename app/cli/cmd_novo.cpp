@@ -9,19 +9,11 @@
 #include "model/mundo.h"
 #include "model/opcoes.h"
 #include "model/tipos.h"
+#include "jogonovo.h"
 #include "newgame/novojogo.h"
 
 namespace tarvello::cli {
 namespace {
-
-// League index holding club c, or -1.
-int ligadoclube(const Mundo& m, int c) {
-    for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l)
-        for (const auto& d : m.ligas[static_cast<size_t>(l)].times)
-            for (int t : d)
-                if (t == c) return l;
-    return -1;
-}
 
 std::string nomeclube(const Mundo& m, int c) {
     return c >= 0 && c < static_cast<int>(m.times.size()) ? m.times[static_cast<size_t>(c)].nome.utf8()
@@ -29,40 +21,9 @@ std::string nomeclube(const Mundo& m, int c) {
 }
 
 int novo(const Argumentos& a) {
-    const auto dados = a.valor("dados");
-    if (!dados) throw std::runtime_error("informe --dados PASTA");
-    const std::filesystem::path opcoes =
-        a.texto("opcoes", (std::filesystem::path(*dados) / kArquivoOpcoes).string());
-    const long long sistema = a.inteiro("sistema", 10);
-    if (sistema != 10 && sistema != 20) throw std::runtime_error("--sistema deve ser 10 ou 20");
-    const std::vector<int> humanos = a.listainteiros("humanos-clubes");
-    if (humanos.size() > 6) throw std::runtime_error("no máximo 6 técnicos humanos");
-
-    NovoJogo jogo(*dados, opcoes, static_cast<uint64_t>(a.inteiro("semente", 1)));
-    jogo.lerbase();
-    EscolhasJogo e;
-    e.personalizado = a.tem("personalizado");
-    e.paises = a.listainteiros("ligas");
-    e.sistemadisputa = sistema == 20 ? 2 : 4;
-    e.copa = !a.tem("sem-copa");
-    e.estaduais = a.tem("estaduais");
-    e.inter = e.inter3 = !a.tem("sem-continentais");
-    e.copamundo = e.eurocopa = e.copaamerica = !a.tem("sem-selecoes");
-    // No club given: a world run by the computer alone.
-    e.numtecnicoshumanos = static_cast<int>(humanos.size());
-
-    // The same checks as the screens: only countries they would offer, a minimum of clubs.
-    if (std::string erro = jogo.configura(e); !erro.empty()) throw std::runtime_error(erro);
-
+    std::unique_ptr<NovoJogo> novojogo = criajogo(a);
+    NovoJogo& jogo = *novojogo;
     Mundo& m = jogo.mundo();
-    for (size_t k = 0; k < humanos.size(); ++k) {
-        const int c = humanos[k];
-        if (c < 0 || c >= m.estado.numclubesliga)
-            throw std::runtime_error("clube " + std::to_string(c) + " não está em nenhuma liga");
-        if (jogo.timeescolhido(c)) throw std::runtime_error("clube " + std::to_string(c) + " já escolhido");
-        jogo.escolhetime(static_cast<int>(k) + 1, c, ligadoclube(m, c), "Técnico " + std::to_string(k + 1));
-    }
-    if (std::string erro = jogo.inicializa(); !erro.empty()) throw std::runtime_error(erro);
     const TPrimeiraTela primeira = jogo.primeiratela();
 
     const TEstadoJogo& s = m.estado;
@@ -169,12 +130,8 @@ int novo(const Argumentos& a) {
     return 0;
 }
 
-Registra registro_novo(
-    "novo",
-    "novo --dados PASTA --ligas P1,P2 [--sistema 10|20] [--estaduais] [--sem-copa] "
-    "[--sem-continentais] [--sem-selecoes] [--personalizado] [--humanos-clubes C1,C2] "
-    "[--semente N] [--opcoes ARQUIVO] [--json]",
-    novo);
+Registra registro_novo("novo", std::string("novo ") + kUsoNovoJogo + " [--json]",
+                       novo);
 
 }  // namespace
 }  // namespace tarvello::cli

@@ -294,7 +294,7 @@ std::string nomecompeticao(const Mundo& m, int competicao, int liga) {
     switch (competicao) {
         case kAmistoso: return "Amistoso";
         case kLiga: return nomeliga(pais);
-        case kCopaNacional: return nomecopa(pais);
+        case kCopaNacional: return "Copa " + frasecopa(pais);
         case kEstadual: return "Camp. " + std::string(adjetivoestado(liga));
         case kContinental1: return liga == 1 ? "Libertadores" : "Liga Campeões";
         case kMundialClubes: return "Mundial Interclubes";

@@ -296,4 +296,7 @@ TEST(Calendario, QuemJogaNaCopaENoEstadual) {
     EXPECT_EQ(nomecompeticao(m, kContinental1, 1), "Libertadores");
     EXPECT_EQ(nomecompeticao(m, kContinental2, 2), "Copa UEFA");
     EXPECT_EQ(nomecompeticao(m, kAmistoso, -1), "Amistoso");
+    ASSERT_FALSE(m.ligas.empty());
+    m.ligas[0].pais = 3;
+    EXPECT_EQ(nomecompeticao(m, kCopaNacional, 0), "Copa da Alemanha");
 }

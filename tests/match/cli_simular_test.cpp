@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sys/wait.h>
+
+#include "../database/base_teste.h"
+
+using tarvello::teste::BaseTeste;
+
+namespace {
+
+// Exit code and standard output (the time taken goes to standard error and is left out).
+std::pair<int, std::string> roda(const std::string& args) {
+    const std::string cmd = std::string(TARVELLO_CLI) + " " + args + " 2>/dev/null";
+    std::string saida;
+    FILE* f = popen(cmd.c_str(), "r");
+    if (!f) return {-1, {}};
+    std::array<char, 4096> buf;
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) saida.append(buf.data(), n);
+    const int rc = pclose(f);
+    return {WEXITSTATUS(rc), saida};
+}
+
+}  // namespace
+
+TEST(CliSimular, TemporadaComCopaEEstaduais) {
+    BaseTeste b;
+    for (int i = 0; i < 14; ++i)  // São Paulo: two full groups and two more clubs
+        b.clube(29, std::max(1, 20 - i / 3), "SP" + std::to_string(i),
+                [](tarvello::TArquivoClube& c) { c.cabecalho.estado = 25; });
+    for (int i = 0; i < 8; ++i)
+        b.clube(29, 10, "RJ" + std::to_string(i), [](tarvello::TArquivoClube& c) { c.cabecalho.estado = 18; });
+    b.clubes(11, 22);
+    const std::string args = "simular --dados " + b.raiz.string() +
+                             " --ligas 29,11 --estaduais --sem-continentais --sem-selecoes --semente 9"
+                             " --ate-fim-da-temporada --resultados --json";
+    auto [rc, s] = roda(args);
+    ASSERT_EQ(rc, 0) << s;
+    const auto j = nlohmann::json::parse(s);
+    EXPECT_TRUE(j["fimdatemporada"].get<bool>());
+
+    // Every league match played once: each ordered pair of a division exactly once.
+    std::map<std::pair<int, int>, int> liga;
+    std::map<int, int> jogosporclube;
+    for (const auto& d : j["datas"])
+        for (const auto& p : d["partidas"]) {
+            EXPECT_TRUE(p["jogado"].get<bool>());
+            EXPECT_EQ(p["competicao"], d["competicao"]);
+            if (p["competicao"] != 1) continue;
+            ++liga[{p["mandante"].get<int>(), p["visitante"].get<int>()}];
+            ++jogosporclube[p["mandante"].get<int>()];
+            ++jogosporclube[p["visitante"].get<int>()];
+        }
+    EXPECT_EQ(liga.size(), 4u * 90u);  // two leagues of two divisions of 10
+    for (const auto& [par, n] : liga) EXPECT_EQ(n, 1);
+    for (const auto& [clube, n] : jogosporclube) EXPECT_EQ(n, 18);
+    for (const auto& l : j["ligas"])
+        for (const auto& d : l["divisoes"]) {
+            ASSERT_EQ(d["tabela"].size(), 10u);
+            int pontos = 0;
+            for (const auto& r : d["tabela"]) {
+                EXPECT_EQ(r["jogos"], 18);
+                pontos += r["pontos"].get<int>();
+            }
+            EXPECT_GE(pontos, 90 * 2);  // each match hands out 2 or 3 points
+            EXPECT_LE(pontos, 90 * 3);
+            EXPECT_TRUE(d.contains("campeao"));
+        }
+
+    // One champion per cup and per state, every cup tie decided.
+    std::map<int, int> campeoes;
+    for (const auto& c : j["campeoes"]) ++campeoes[c["competicao"].get<int>()];
+    EXPECT_EQ(campeoes[1], 4);  // one per division
+    EXPECT_EQ(campeoes[2], 2);  // one per league's cup
+    EXPECT_EQ(campeoes[3], 2);  // SP and RJ
+    for (const auto& p : j["copas"]) {
+        EXPECT_TRUE(p["jogado"].get<bool>()) << p.dump();
+        EXPECT_GE(p["mandante"].get<int>(), 0);
+    }
+
+    // The same seed, the same output.
+    auto [rc2, s2] = roda(args);
+    EXPECT_EQ(rc2, 0);
+    EXPECT_EQ(s, s2);
+}
