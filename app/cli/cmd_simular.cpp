@@ -209,7 +209,11 @@ int simular(const Argumentos& a) {
         for (const auto& c : campeoes) {
             const int comp = c["competicao"].get<int>(), regiao = c["regiao"].get<int>();
             std::string texto = nomecompeticao(m, comp, comp == kEstadual ? regiao : ligadopais(m, regiao));
-            if (comp == kLiga) texto += " " + std::to_string(c["divisao"].get<int>()) + "ª divisão";
+            if (comp == kLiga) {
+                texto += ' ';
+                texto += std::to_string(c["divisao"].get<int>());
+                texto += "ª divisão";
+            }
             std::printf("  %s: %s\n", texto.c_str(), c["nome"].get<std::string>().c_str());
         }
         std::printf("\nartilheiros:\n");

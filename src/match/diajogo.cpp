@@ -97,9 +97,16 @@ void encerrajogo(Mundo& m, TJogos& g, int tipo) {
         if (const TEscalacao* r = linhade(m, t))
             for (int s = 1; s <= 11; ++s) restauraposicao(m, (*r)[s]);
     }
+}
+
+// Every player of the screen's clubs, after all their matches: computer-run clubs' players back
+// to their own positions, and everyone's energy recovery. One pass over the player table.
+void recuperajogadores(Mundo& m) {
+    std::vector<uint8_t> notela(m.times.size(), 0);
+    for (const TJogos& g : m.diajogo.jogos) notela[static_cast<size_t>(g.mandante)] = notela[static_cast<size_t>(g.visitante)] = 1;
     for (size_t j = 1; j < m.jogadores.size(); ++j) {
         TJogador& p = m.jogadores[j];
-        if (p.time != H && p.time != A) continue;
+        if (p.time < 0 || p.time >= static_cast<int>(notela.size()) || !notela[static_cast<size_t>(p.time)]) continue;
         if (!m.times[static_cast<size_t>(p.time)].humano) p.posicao = p.posicaooriginal;
         recuperaenergia(m, static_cast<int>(j));
     }
@@ -207,6 +214,7 @@ bool proximogrupo(Mundo& m, Interacao& ia) {
 void encerrapartidas(Mundo& m, Interacao& ia) {
     const int tipo = m.controledia.tipo >= 0 ? m.controledia.tipo : m.estado.competicaoatual;
     for (TJogos& g : m.diajogo.jogos) encerrajogo(m, g, tipo);
+    recuperajogadores(m);
     // Second legs level on aggregate are settled on penalties, with the elevens that finished.
     if (tipo == kCopaNacional && m.estado.jogocopa == 2)
         for (const TJogos& g : m.diajogo.jogos)

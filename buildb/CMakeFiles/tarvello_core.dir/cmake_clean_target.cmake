@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libtarvello_core.a"
+)
