@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt/dia/buildb/tarvello_tests[1]_tests.cmake")
-  include("/work/wt/dia/buildb/tarvello_tests[1]_tests.cmake")
-else()
-  add_test(tarvello_tests_NOT_BUILT tarvello_tests_NOT_BUILT)
-endif()
