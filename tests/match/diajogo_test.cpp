@@ -5,6 +5,8 @@
 
 #include "competitions/calendario.h"
 #include "competitions/liga.h"
+#include "competitions/partidas.h"
+#include "match/simulacao.h"
 #include "match/diajogo.h"
 #include "match/interacao.h"
 #include "model/mundo.h"
@@ -101,4 +103,74 @@ TEST(DiaJogo, TemporadaInteiraDeDuasLigas) {
         for (const TPartida& p : m.partidas) publico += p.publico > 0;
         EXPECT_GT(publico, static_cast<int>(m.partidas.size()) / 2);
     }
+}
+
+TEST(DiaJogo, GruposMostradosEInstantaneos) {
+    Mundo m = temporada(4, 1);
+    InteracaoComputador ia;
+    // Nobody human, nothing marked: every league day is played at once, no screen to watch.
+    EXPECT_FALSE(grupomostrado(m, kLiga, 0));
+    EXPECT_FALSE(grupomostrado(m, kLiga, 1));
+    m.ligareserva = 1;  // the league a dismissed coach keeps watching
+    EXPECT_TRUE(grupomostrado(m, kLiga, 1));
+    m.ligas[0].mostrarjogos = 1;  // a marked league takes over from the fallback
+    EXPECT_TRUE(grupomostrado(m, kLiga, 0));
+    EXPECT_FALSE(grupomostrado(m, kLiga, 1));
+    m.ligas[0].mostrarjogos = 0;
+    m.ligareserva = -1;
+    EXPECT_TRUE(grupomostrado(m, kAmistoso, -1));
+    EXPECT_EQ(gruposdodia(m, kLiga), (std::vector<int>{0, 1}));
+    EXPECT_EQ(gruposdodia(m, kContinental1), (std::vector<int>{1, 2}));
+
+    // A day of instant leagues: proximogrupo plays them all and reports the day over.
+    const int data = m.estado.dataatual;
+    comecadia(m);
+    EXPECT_EQ(partidasdogrupo(m, kLiga, 0).size(), 5u);
+    EXPECT_FALSE(proximogrupo(m, ia));
+    EXPECT_TRUE(partidasdogrupo(m, kLiga, 0).empty());
+    EXPECT_EQ(m.estado.rodadaliga, 2);
+    // With no human club, "Continuar >>" goes straight on to the next match day.
+    EXPECT_EQ(continuar(m, ia), ProximaEtapa::ProximoDia);
+    EXPECT_GT(m.estado.dataatual, data);
+    EXPECT_GT(m.estado.arbitros[0], 0);  // referees of the new date
+
+    // A human club in league 1: its league is watched minute by minute, the other is not.
+    const int humano = m.ligas[1].times[0][0];
+    m.times[humano].humano = 1;
+    m.ligas[1].temhumano = 1;
+    m.estado.numtecnicoshumanos = 1;
+    m.estado.timedotecnico[0] = humano;
+    EXPECT_TRUE(humanojoga(m));
+    comecadia(m);
+    ASSERT_TRUE(proximogrupo(m, ia));  // league 0 went instantly, league 1 is on screen
+    EXPECT_EQ(m.diajogo.jogos.size(), 5u);
+    EXPECT_EQ(m.diajogo.slotshumanos.size(), 1u);
+    for (const TJogos& g : m.diajogo.jogos) EXPECT_EQ(g.substituicoes[0], 3);
+    while (minuto(m, ia) != EstadoMinuto::Fim) {
+    }
+    encerrapartidas(m, ia);
+    EXPECT_FALSE(proximogrupo(m, ia));
+    EXPECT_TRUE(partidasdogrupo(m, kLiga, 1).empty());
+    EXPECT_EQ(continuar(m, ia), ProximaEtapa::TelaPrincipal);
+}
+
+TEST(DiaJogo, AmistososComCincoSubstituicoes) {
+    Mundo m = temporada(4, 1);
+    InteracaoComputador ia;
+    // A friendly booked on date 3 (a friendly date of the ten-club season).
+    m.estado.dataatual = 3;
+    m.estado.competicaoatual = kAmistoso;
+    adicionajogo(m, 0, 1, -1, m.calendario[2].data, -1, 0, -1, kAmistoso);
+    comecadia(m);
+    ASSERT_TRUE(proximogrupo(m, ia));  // friendlies are always shown
+    ASSERT_EQ(m.diajogo.jogos.size(), 1u);
+    EXPECT_EQ(m.diajogo.jogos[0].substituicoes[0], 5);
+    EXPECT_EQ(m.diajogo.jogos[0].substituicoes[1], 5);
+    const int salarios = m.financas[0].salarios;
+    while (minuto(m, ia) != EstadoMinuto::Fim) {
+    }
+    encerrapartidas(m, ia);
+    EXPECT_TRUE(m.partidas.back().jogado);
+    EXPECT_GT(m.financas[0].salarios, salarios);  // a friendly on the first nine dates charges a week
+    EXPECT_EQ(m.times[0].jogos[kAmistoso], 0);   // and never touches the tables
 }
