@@ -153,6 +153,23 @@ std::vector<int> partidasdogrupo(const Mundo& m, int tipo, int grupo) {
     return r;
 }
 
+std::vector<int> tecnicosdodia(const Mundo& m) {
+    std::vector<int> r;
+    const std::vector<int> hoje = partidasdehoje(m, m.estado.competicaoatual);
+    for (int k = 0; k < m.estado.numtecnicoshumanos && k < kMaxHumanos; ++k) {
+        const int t = m.estado.timedotecnico[k];
+        if (!clubevalido(m, t) || !m.times[static_cast<size_t>(t)].humano) continue;
+        for (int i : hoje) {
+            const TPartida& p = m.partidas[static_cast<size_t>(i)];
+            if (p.mandante == t || p.visitante == t) {
+                r.push_back(k);
+                break;
+            }
+        }
+    }
+    return r;
+}
+
 void comecadia(Mundo& m) {
     const int tipo = m.estado.competicaoatual;
     std::vector<int> clubes;

@@ -29,6 +29,10 @@ bool grupomostrado(const Mundo& m, int tipo, int grupo);
 // date, not played, both clubs known.
 std::vector<int> partidasdogrupo(const Mundo& m, int tipo, int grupo);
 
+// Human coaches (slots 0..5 of `timedotecnico`) whose club plays a match of the day: they
+// confirm their line-ups in this order before the day starts.
+std::vector<int> tecnicosdodia(const Mundo& m);
+
 // Start of a match day, once every human coach has confirmed: computer line-ups and tactics,
 // suspensions served, players brought into range; the first group comes next.
 void comecadia(Mundo& m);

@@ -111,7 +111,8 @@ void FluxoJogo::abrecarregando() {
 
 void FluxoJogo::abreprimeiratela() {
     const TPrimeiraTela primeira = jogo_->primeiratela();
-    principal_ = new TelaPrincipal(jogo_->entregamundo());
+    mundo_ = jogo_->entregamundo();
+    principal_ = new TelaPrincipal(*mundo_);
     jogo_.reset();
     principal_->show();
     centraliza(principal_);

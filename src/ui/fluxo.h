@@ -17,6 +17,7 @@ namespace tarvello {
 
 class MenuInicial;
 class NovoJogo;
+struct Mundo;
 
 class FluxoJogo : public QObject {
     Q_OBJECT
@@ -56,6 +57,7 @@ private:
     uint64_t semente_;
     std::unique_ptr<MenuInicial> menu_;
     std::unique_ptr<NovoJogo> jogo_;
+    std::unique_ptr<Mundo> mundo_;  // the running game
     QPointer<TelaConfiguracao> configuracao_;
     QPointer<TelaPersonalizada> personalizada_;
     QPointer<TelaEscolhaTime> escolha_;

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "club/financas.h"
@@ -16,8 +18,7 @@
 
 namespace tarvello {
 
-TelaPrincipal::TelaPrincipal(std::unique_ptr<Mundo> mundo, QWidget* parent)
-    : QMainWindow(parent), mundo_(std::move(mundo)) {
+TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent), mundo_(&mundo) {
     setObjectName("TForm13");
     setWindowTitle("Tarvello 2008");
     setWindowFlag(Qt::FramelessWindowHint);
@@ -54,6 +55,18 @@ TelaPrincipal::TelaPrincipal(std::unique_ptr<Mundo> mundo, QWidget* parent)
     linha->setColumnStretch(2, 1);
     v->addLayout(linha);
     v->addStretch(1);
+    auto* botoes = new QHBoxLayout;
+    auto* noticias = new QPushButton("Notícias", centro);
+    noticias->setObjectName("botaonoticias");
+    noticias->setShortcut(Qt::Key_F7);
+    connect(noticias, &QPushButton::clicked, this, &TelaPrincipal::abrenoticias);
+    botoes->addWidget(noticias);
+    botoes->addStretch(1);
+    jogar_ = new QPushButton("Jogar >>", centro);
+    jogar_->setObjectName("jogar");
+    connect(jogar_, &QPushButton::clicked, this, &TelaPrincipal::jogar);
+    botoes->addWidget(jogar_);
+    v->addLayout(botoes);
     setCentralWidget(centro);
 
     atualiza();
