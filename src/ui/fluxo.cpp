@@ -12,6 +12,7 @@
 #include "newgame/screens/menu_inicial.h"
 #include "newgame/screens/personalizado_tela.h"
 #include "ui/tela.h"
+#include "ui/controle_jogo.h"
 #include "ui/tela_principal.h"
 
 namespace tarvello {
@@ -25,11 +26,13 @@ FluxoJogo::FluxoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, u
 
 FluxoJogo::~FluxoJogo() {
     for (QWidget* w : std::initializer_list<QWidget*>{configuracao_, personalizada_, escolha_,
-                                                      carregando_, principal_})
+                                                      carregando_})
         delete w;
 }
 
 MenuInicial* FluxoJogo::menu() const { return menu_.get(); }
+
+TelaPrincipal* FluxoJogo::principal() const { return controle_ ? controle_->principal() : nullptr; }
 
 void FluxoJogo::inicia() {
     menu_->show();
@@ -111,11 +114,9 @@ void FluxoJogo::abrecarregando() {
 
 void FluxoJogo::abreprimeiratela() {
     const TPrimeiraTela primeira = jogo_->primeiratela();
-    mundo_ = jogo_->entregamundo();
-    principal_ = new TelaPrincipal(*mundo_);
+    controle_ = std::make_unique<ControleJogo>(jogo_->entregamundo(), primeira.tela == Tela::Partidas);
     jogo_.reset();
-    principal_->show();
-    centraliza(principal_);
+    controle_->inicia();
     descarta(carregando_);
     descarta(escolha_);
     QApplication::restoreOverrideCursor();

@@ -17,7 +17,7 @@ namespace tarvello {
 
 class MenuInicial;
 class NovoJogo;
-struct Mundo;
+class ControleJogo;
 
 class FluxoJogo : public QObject {
     Q_OBJECT
@@ -35,12 +35,13 @@ public:
     TelaPersonalizada* personalizada() const { return personalizada_; }
     TelaEscolhaTime* escolhatime() const { return escolha_; }
     TelaCarregando* carregando() const { return carregando_; }
-    TelaPrincipal* principal() const { return principal_; }
+    TelaPrincipal* principal() const;
+    ControleJogo* controle() const { return controle_.get(); }
     NovoJogo* novojogo() const { return jogo_.get(); }
 
 signals:
-    // The first screen is open (main screen); `partidas` tells that the match-day screen
-    // should have opened instead (it belongs to the match-day subsystem).
+    // The first screen of the game is open: the main screen, or (`partidas`) the match-day
+    // screen of a date no human club plays.
     void jogoiniciado(bool partidas);
 
 private:
@@ -57,12 +58,11 @@ private:
     uint64_t semente_;
     std::unique_ptr<MenuInicial> menu_;
     std::unique_ptr<NovoJogo> jogo_;
-    std::unique_ptr<Mundo> mundo_;  // the running game
+    std::unique_ptr<ControleJogo> controle_;  // the running game
     QPointer<TelaConfiguracao> configuracao_;
     QPointer<TelaPersonalizada> personalizada_;
     QPointer<TelaEscolhaTime> escolha_;
     QPointer<TelaCarregando> carregando_;
-    QPointer<TelaPrincipal> principal_;
 };
 
 }  // namespace tarvello

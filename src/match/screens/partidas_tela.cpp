@@ -1,0 +1,174 @@
+#include "match/screens/partidas_tela.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "match/diajogo.h"
+#include "match/interacao.h"
+#include "match/screens/partida_tela.h"
+#include "match/simulacao.h"
+#include "match/textoeventos.h"
+#include "model/mundo.h"
+#include "ui/tela.h"
+
+namespace tarvello {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+enum Coluna { kMandante, kGolsMandante, kX, kGolsVisitante, kVisitante, kEvento, kPublico, kColunas };
+
+}  // namespace
+
+TelaPartidas::TelaPartidas(Mundo& m, Interacao& ia, QWidget* parent) : QWidget(parent), m_(m), ia_(ia) {
+    setObjectName("TForm46");
+    setWindowTitle("Partidas");
+    auto* v = new QVBoxLayout(this);
+    titulo_ = new QLabel(this);
+    titulo_->setObjectName("titulo");
+    QFont f = titulo_->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    titulo_->setFont(f);
+    v->addWidget(titulo_);
+    tempo_ = new QLabel("1º tempo", this);
+    tempo_->setObjectName("tempo");
+    tempo_->setFont(f);
+    v->addWidget(tempo_);
+    jogos_ = new QTableWidget(0, kColunas, this);
+    jogos_->setObjectName("jogos");
+    jogos_->setHorizontalHeaderLabels({"Mandante", "", "", "", "Visitante", "", "Público"});
+    jogos_->verticalHeader()->setVisible(false);
+    jogos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    jogos_->setSelectionMode(QAbstractItemView::NoSelection);
+    jogos_->setFocusPolicy(Qt::NoFocus);
+    jogos_->horizontalHeader()->setSectionResizeMode(kMandante, QHeaderView::Stretch);
+    jogos_->horizontalHeader()->setSectionResizeMode(kVisitante, QHeaderView::Stretch);
+    jogos_->horizontalHeader()->setSectionResizeMode(kEvento, QHeaderView::Stretch);
+    for (int c : {kGolsMandante, kX, kGolsVisitante}) jogos_->setColumnWidth(c, 28);
+    connect(jogos_, &QTableWidget::cellClicked, this, [this](int r, int c) {
+        if (c < kGolsMandante || c > kGolsVisitante) {
+            if (c != kEvento) return;
+        }
+        for (size_t s = 0; s < linhadojogo_.size(); ++s)
+            if (linhadojogo_[s] == r) abrepartida(static_cast<int>(s) + 1);
+    });
+    v->addWidget(jogos_, 1);
+    relogio_.setSingleShot(true);
+    connect(&relogio_, &QTimer::timeout, this, &TelaPartidas::tique);
+    resize(800, 600);
+    aplicafundo(this, "img/f01.bmp");
+    escalatela(this);
+}
+
+int TelaPartidas::intervalo() const {
+    const int i = m_.diajogo.slotshumanos.empty() ? m_.estado.intervalocomputador : m_.estado.intervalohumano;
+    return i > 0 ? i : 600;
+}
+
+void TelaPartidas::inicia() { proximo(); }
+
+void TelaPartidas::proximo() {
+    if (proximogrupo(m_, ia_)) {
+        terminou_ = false;
+        monta();
+        relogio_.start(intervalo());
+        return;
+    }
+    emit encerrado();
+}
+
+void TelaPartidas::monta() {
+    const TControleDia& c = m_.controledia;
+    const int grupo = c.grupo >= 0 && c.grupo < static_cast<int>(c.grupos.size()) ? c.grupos[static_cast<size_t>(c.grupo)] : -1;
+    titulo_->setText(q(titulogrupo(m_, c.tipo, grupo)));
+    tempo_->setText("1º tempo");
+    jogos_->setRowCount(0);
+    linhadojogo_.clear();
+    int divisao = -1;
+    for (const TJogos& g : m_.diajogo.jogos) {
+        // One panel per division on league days.
+        if (c.tipo == kLiga && g.divisao != divisao) {
+            divisao = g.divisao;
+            const int l = jogos_->rowCount();
+            jogos_->insertRow(l);
+            auto* cab = new QTableWidgetItem(QString("%1ª divisão").arg(divisao));
+            QFont f = cab->font();
+            f.setBold(true);
+            cab->setFont(f);
+            jogos_->setItem(l, 0, cab);
+            jogos_->setSpan(l, 0, 1, kColunas);
+        }
+        const int l = jogos_->rowCount();
+        jogos_->insertRow(l);
+        linhadojogo_.push_back(l);
+        jogos_->setItem(l, kMandante, new QTableWidgetItem(q(m_.times[static_cast<size_t>(g.mandante)].nome.utf8())));
+        jogos_->setItem(l, kX, new QTableWidgetItem("X"));
+        jogos_->setItem(l, kVisitante, new QTableWidgetItem(q(m_.times[static_cast<size_t>(g.visitante)].nome.utf8())));
+        jogos_->setItem(l, kPublico, new QTableWidgetItem(QString::number(g.publico)));
+        jogos_->item(l, kMandante)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    atualiza();
+}
+
+void TelaPartidas::atualiza() {
+    for (size_t s = 0; s < linhadojogo_.size() && s < m_.diajogo.jogos.size(); ++s) {
+        const TJogos& g = m_.diajogo.jogos[s];
+        const int l = linhadojogo_[s];
+        jogos_->setItem(l, kGolsMandante, new QTableWidgetItem(QString::number(g.gols[0])));
+        jogos_->setItem(l, kGolsVisitante, new QTableWidgetItem(QString::number(g.gols[1])));
+        jogos_->setItem(l, kEvento, new QTableWidgetItem(q(ultimoevento(m_, static_cast<int>(s) + 1))));
+    }
+}
+
+void TelaPartidas::tique() {
+    const EstadoMinuto e = minuto(m_, ia_);
+    atualiza();
+    if (e == EstadoMinuto::Fim) {
+        tempo_->setText("Fim de jogo");
+        terminou_ = true;
+        encerrapartidas(m_, ia_);
+        // The final scores stay a moment before the next group takes the screen.
+        QTimer::singleShot(std::min(1500, 10 * intervalo()), this, &TelaPartidas::proximo);
+        return;
+    }
+    tempo_->setText(e == EstadoMinuto::Intervalo ? QString("2º tempo") : q(rotulominuto(m_)));
+    if (e == EstadoMinuto::Intervalo) {
+        // The event lines start afresh in the second half.
+        for (size_t s = 0; s < linhadojogo_.size(); ++s) jogos_->setItem(linhadojogo_[s], kEvento, new QTableWidgetItem);
+    }
+    relogio_.start(intervalo());
+}
+
+void TelaPartidas::abrepartida(int jogo) {
+    if (terminou_ || jogo < 1 || jogo > static_cast<int>(m_.diajogo.jogos.size())) return;
+    const bool andando = relogio_.isActive();
+    relogio_.stop();
+    TelaPartida t(m_, jogo, false, this);
+    t.exec();
+    atualiza();
+    if (andando) relogio_.start(intervalo());
+}
+
+void TelaPartidas::keyPressEvent(QKeyEvent* e) {
+    static const std::pair<int, int> velocidades[] = {
+        {Qt::Key_F1, 4000}, {Qt::Key_F2, 2500}, {Qt::Key_F3, 800}, {Qt::Key_F4, 600}, {Qt::Key_F5, 100}};
+    for (const auto& [tecla, ms] : velocidades)
+        if (e->key() == tecla) {
+            m_.estado.intervalohumano = ms;
+            if (relogio_.isActive()) relogio_.start(intervalo());
+            return;
+        }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) &&
+        !m_.diajogo.slotshumanos.empty()) {
+        abrepartida(m_.diajogo.slotshumanos.front());
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+}  // namespace tarvello

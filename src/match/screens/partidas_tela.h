@@ -1,0 +1,51 @@
+#pragma once
+// The match-day screen (TForm46): the day's matches group by group, watched minute by minute
+// on a timer or played at once, up to 30 on the screen.
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+
+namespace tarvello {
+
+struct Mundo;
+class Interacao;
+
+class TelaPartidas : public QWidget {
+    Q_OBJECT
+public:
+    // The day must have been started (`comecadia`).
+    TelaPartidas(Mundo& m, Interacao& ia, QWidget* parent = nullptr);
+
+    // Sets up the first group and starts the clock.
+    void inicia();
+    // Opens the match screen of a slot (play pauses while it is open).
+    void abrepartida(int jogo);
+    // Interval of the clock in milliseconds for the screen as it is now.
+    int intervalo() const;
+
+signals:
+    // Every group of the day has been played: the results screen follows.
+    void encerrado();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void proximo();
+    void tique();
+    void monta();
+    void atualiza();
+
+    Mundo& m_;
+    Interacao& ia_;
+    QTimer relogio_;
+    QLabel* titulo_;
+    QLabel* tempo_;
+    QTableWidget* jogos_;
+    std::vector<int> linhadojogo_;  // table row of each slot
+    bool terminou_ = false;
+};
+
+}  // namespace tarvello

@@ -1,0 +1,127 @@
+#include "match/screens/resultados_tela.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "club/financas.h"
+#include "competitions/calendario.h"
+#include "model/mundo.h"
+#include "model/tipos.h"
+#include "ui/tela.h"
+
+namespace tarvello {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
+    : QWidget(parent), m_(m), tipo_(tipo), data_(data) {
+    setObjectName("TForm67");
+    setWindowTitle("Resultados");
+    auto* v = new QVBoxLayout(this);
+    grupo_ = new QComboBox(this);
+    grupo_->setObjectName("grupo");
+    v->addWidget(grupo_);
+
+    // The choices: the groups that played today, league days per division.
+    auto ja = [&](int liga, int divisao) {
+        for (const TFiltro& f : filtros_)
+            if (f.liga == liga && f.divisao == divisao) return true;
+        return false;
+    };
+    for (const TPartida& p : m.partidas) {
+        if (p.data != data || p.competicao != tipo || !p.jogado) continue;
+        const int divisao = tipo == kLiga && p.mandante >= 0 ? m.times[static_cast<size_t>(p.mandante)].divisao : 0;
+        if (ja(p.liga, divisao)) continue;
+        filtros_.push_back({p.liga, divisao});
+    }
+    std::stable_sort(filtros_.begin(), filtros_.end(), [](const TFiltro& a, const TFiltro& b) {
+        return a.liga != b.liga ? a.liga < b.liga : a.divisao < b.divisao;
+    });
+    for (const TFiltro& f : filtros_) {
+        QString t = q(nomecompeticao(m, tipo, f.liga));
+        if (f.divisao > 0) t += QString(" - %1ª divisão").arg(f.divisao);
+        grupo_->addItem(t);
+    }
+
+    resultados_ = new QTableWidget(0, 3, this);
+    resultados_->setObjectName("resultados");
+    resultados_->setHorizontalHeaderLabels({"Mandante", "", "Visitante"});
+    resultados_->verticalHeader()->setVisible(false);
+    resultados_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultados_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultados_->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultados_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    resultados_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    v->addWidget(resultados_, 1);
+    relatorio_ = new QLabel(this);
+    relatorio_->setObjectName("relatorio");
+    v->addWidget(relatorio_);
+
+    auto* botoes = new QHBoxLayout;
+    auto* tabela = new QPushButton("Classificação após a rodada", this);
+    tabela->setObjectName("classificacao");
+    tabela->setVisible(tipo == kLiga || tipo == kEstadual || tipo == kContinental1 || tipo == kContinental2);
+    connect(tabela, &QPushButton::clicked, this, &TelaResultados::classificacao);
+    botoes->addWidget(tabela);
+    botoes->addStretch(1);
+    auto* continuar = new QPushButton("Continuar >>", this);
+    continuar->setObjectName("continuar");
+    continuar->setDefault(true);
+    connect(continuar, &QPushButton::clicked, this, &TelaResultados::continuar);
+    botoes->addWidget(continuar);
+    v->addLayout(botoes);
+
+    connect(grupo_, &QComboBox::currentIndexChanged, this, &TelaResultados::mostra);
+    connect(resultados_, &QTableWidget::currentCellChanged, this, [this](int r, int, int, int) { detalhe(r); });
+    mostra();
+    resize(640, 560);
+    aplicafundo(this, "img/f01.bmp");
+    escalatela(this);
+}
+
+void TelaResultados::mostra() {
+    resultados_->setRowCount(0);
+    partidas_.clear();
+    relatorio_->clear();
+    const int g = grupo_->currentIndex();
+    if (g < 0 || g >= static_cast<int>(filtros_.size())) return;
+    const TFiltro f = filtros_[static_cast<size_t>(g)];
+    for (int i = 0; i < static_cast<int>(m_.partidas.size()); ++i) {
+        const TPartida& p = m_.partidas[static_cast<size_t>(i)];
+        if (p.data != data_ || p.competicao != tipo_ || !p.jogado || p.liga != f.liga) continue;
+        if (f.divisao > 0 && m_.times[static_cast<size_t>(p.mandante)].divisao != f.divisao) continue;
+        const int l = resultados_->rowCount();
+        resultados_->insertRow(l);
+        partidas_.push_back(i);
+        resultados_->setItem(l, 0, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.mandante)].nome.utf8())));
+        QString placar = QString("%1 x %2").arg(p.golsmandante).arg(p.golsvisitante);
+        resultados_->setItem(l, 1, new QTableWidgetItem(placar));
+        resultados_->setItem(l, 2, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.visitante)].nome.utf8())));
+        resultados_->item(l, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        resultados_->item(l, 1)->setTextAlignment(Qt::AlignCenter);
+    }
+}
+
+void TelaResultados::detalhe(int linha) {
+    if (linha < 0 || linha >= static_cast<int>(partidas_.size())) {
+        relatorio_->clear();
+        return;
+    }
+    const TPartida& p = m_.partidas[static_cast<size_t>(partidas_[static_cast<size_t>(linha)])];
+    const TTime& casa = m_.times[static_cast<size_t>(p.mandante)];
+    relatorio_->setText(QString("%1\nPúblico: %2 pagantes\nRenda: $%3")
+                            .arg(q(casa.estadio.utf8()))
+                            .arg(q(formatadinheiro(p.publico)))
+                            .arg(q(formatadinheiro(p.renda))));
+}
+
+}  // namespace tarvello

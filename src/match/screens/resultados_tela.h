@@ -1,0 +1,43 @@
+#pragma once
+// The day's results screen (TForm67): the results of the selected division, group or state,
+// with the attendance and gate of the selected match; "Continuar >>" goes on to the next date.
+#include <QWidget>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace tarvello {
+
+struct Mundo;
+
+class TelaResultados : public QWidget {
+    Q_OBJECT
+public:
+    // `tipo`: the kind of the day just played; `data`: its date.
+    TelaResultados(Mundo& m, int tipo, double data, QWidget* parent = nullptr);
+
+signals:
+    void continuar();
+    void classificacao();  // "Classificação após a rodada"
+
+private:
+    struct TFiltro {
+        int liga;     // league, state or confederation; -1 any
+        int divisao;  // league division 1..4; 0 any
+    };
+    void mostra();
+    void detalhe(int linha);
+
+    Mundo& m_;
+    int tipo_;
+    double data_;
+    std::vector<TFiltro> filtros_;
+    std::vector<int> partidas_;  // match-list entry of each row
+    QComboBox* grupo_;
+    QTableWidget* resultados_;
+    QLabel* relatorio_;
+};
+
+}  // namespace tarvello

@@ -1,0 +1,85 @@
+#include "match/textoeventos.h"
+
+#include "competitions/calendario.h"
+#include "model/mundo.h"
+
+namespace tarvello {
+
+namespace {
+
+std::string nomejogador(const Mundo& m, int j) {
+    return j > 0 && j < static_cast<int>(m.jogadores.size()) ? m.jogadores[static_cast<size_t>(j)].nome.utf8()
+                                                            : std::string();
+}
+
+// " 23' - 1º" from a stored minute (above 45: the second half).
+std::string minutometade(int minuto) {
+    const bool segundo = minuto >= 46;
+    return " " + std::to_string(segundo ? minuto - 45 : minuto) + "' - " + (segundo ? "2º" : "1º");
+}
+
+bool egol(int tipo) { return tipo == kEvGol || tipo == kEvGolContra || tipo == kEvGolPenalti || tipo == kEvGolFalta; }
+
+}  // namespace
+
+std::vector<std::string> linhaseventos(const Mundo& m, int jogo) {
+    std::vector<std::string> r;
+    if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size())) return r;
+    const TJogos& g = m.diajogo.jogos[static_cast<size_t>(jogo - 1)];
+    int gm = 0, gv = 0;
+    for (const TEventoPartida& e : m.diajogo.eventos) {
+        if (e.partida != jogo) continue;
+        if (egol(e.tipo)) {
+            (e.time == g.mandante ? gm : gv) += 1;
+            std::string l = std::to_string(gm) + "x" + std::to_string(gv) + " - " + nomejogador(m, e.jogador) + " -" +
+                            minutometade(e.minuto);
+            if (e.tipo == kEvGolPenalti) l += " (de penalti)";
+            if (e.tipo == kEvGolFalta) l += " (de falta)";
+            r.push_back(l);
+        } else if (e.tipo == kEvSubstituicao) {
+            r.push_back("(" + nomejogador(m, e.jogador) + ") " + nomejogador(m, e.extra) + minutometade(e.minuto));
+        } else {
+            r.push_back(nomejogador(m, e.jogador) + minutometade(e.minuto));
+        }
+    }
+    return r;
+}
+
+std::string ultimoevento(const Mundo& m, int jogo) {
+    for (auto it = m.diajogo.eventos.rbegin(); it != m.diajogo.eventos.rend(); ++it)
+        if (it->partida == jogo) {
+            const int minuto = it->minuto >= 46 ? it->minuto - 45 : it->minuto;
+            // A penalty goal is marked with a grave accent instead of the apostrophe.
+            return nomejogador(m, it->jogador) + " " + std::to_string(minuto) +
+                   (it->tipo == kEvGolPenalti ? "`" : "'");
+        }
+    return {};
+}
+
+std::string rotulominuto(const Mundo& m) {
+    const TDiaJogo& d = m.diajogo;
+    if (d.minuto == 0) return d.tempo == 1 ? "1º tempo" : "2º tempo";
+    if (d.minuto > 45) return "acréscimos";
+    return std::to_string(d.minuto) + "'";
+}
+
+std::string titulogrupo(const Mundo& m, int tipo, int grupo) {
+    const TEstadoJogo& e = m.estado;
+    std::string t = nomecompeticao(m, tipo, grupo);
+    switch (tipo) {
+        case kLiga:
+            return t + " - " + std::to_string(e.turnoliga) + "º turno - " + std::to_string(e.rodadaliga) + "ª rodada";
+        case kCopaNacional: {
+            static const char* fases[] = {"1ª fase", "Oitavas de final", "Quartas de final", "Semi-final", "Final"};
+            const int f = e.fasecopa >= 1 && e.fasecopa <= 5 ? e.fasecopa : 1;
+            return t + " - " + fases[f - 1] + " - " + std::to_string(e.jogocopa) + "º jogo";
+        }
+        case kEstadual:
+            if (e.faseestadual >= 6) return t + " - Final - " + std::to_string(e.faseestadual - 5) + "º jogo";
+            return t + " - " + std::to_string(e.turnoestadual) + "º turno - " + std::to_string(e.faseestadual) +
+                   "ª rodada";
+        default: return t;
+    }
+}
+
+}  // namespace tarvello

@@ -1,0 +1,139 @@
+#include "ui/controle_jogo.h"
+
+#include <QApplication>
+
+#include "match/diajogo.h"
+#include "match/escalacao.h"
+#include "match/screens/interacao_janelas.h"
+#include "match/screens/partidas_tela.h"
+#include "match/screens/resultados_tela.h"
+#include "match/taticas.h"
+#include "model/mundo.h"
+#include "news/mensagens.h"
+#include "news/screens/mensagens_tela.h"
+#include "season/semana.h"
+#include "ui/tela.h"
+#include "ui/tela_principal.h"
+
+namespace tarvello {
+
+ControleJogo::ControleJogo(std::unique_ptr<Mundo> mundo, bool partidas, QObject* parent)
+    : QObject(parent), mundo_(std::move(mundo)), interacao_(std::make_unique<InteracaoJanelas>()),
+      partidasprimeiro_(partidas) {}
+
+ControleJogo::~ControleJogo() {
+    for (QWidget* w : std::initializer_list<QWidget*>{principal_, partidas_, resultados_}) delete w;
+}
+
+void ControleJogo::fecha(QWidget* w) {
+    if (!w) return;
+    w->hide();
+    w->deleteLater();
+}
+
+void ControleJogo::inicia() {
+    if (partidasprimeiro_) {
+        comecapartidas();
+        return;
+    }
+    vez_ = tecnicosdodia(*mundo_);
+    // The coach who chose last sees his main screen first; the others follow in order.
+    const int atual = mundo_->estado.timeatual;
+    for (size_t i = 0; i < vez_.size(); ++i)
+        if (mundo_->estado.timedotecnico[vez_[i]] == atual) {
+            std::rotate(vez_.begin(), vez_.begin() + static_cast<std::ptrdiff_t>(i), vez_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            break;
+        }
+    if (vez_.empty()) {
+        // Nobody plays today (the game started on such a date): the main screen still opens
+        // for the first coach, and "Jogar >>" starts the day.
+        abreprincipal(0);
+        return;
+    }
+    abreprincipal(vez_.front());
+}
+
+void ControleJogo::proximodia() {
+    vez_ = tecnicosdodia(*mundo_);
+    if (vez_.empty()) {
+        comecapartidas();
+        return;
+    }
+    abreprincipal(vez_.front());
+}
+
+void ControleJogo::abreprincipal(int k) {
+    Mundo& m = *mundo_;
+    TEstadoJogo& e = m.estado;
+    if (k >= 0 && k < kMaxHumanos && e.timedotecnico[k] >= 0) {
+        e.timeatual = e.timedotecnico[k];
+        e.tecnicoatual = m.times[static_cast<size_t>(e.timeatual)].tecnico;
+    }
+    fecha(principal_);
+    principal_ = new TelaPrincipal(m);
+    connect(principal_, &TelaPrincipal::jogar, this, &ControleJogo::confirmou);
+    connect(principal_, &TelaPrincipal::abrenoticias, this, &ControleJogo::abrenoticias);
+    principal_->show();
+    centraliza(principal_);
+    emit telaaberta(principal_);
+}
+
+void ControleJogo::confirmou() {
+    Mundo& m = *mundo_;
+    const int time = m.estado.timeatual;
+    // A coach who confirmed nothing plays the line-up the computer would pick for him.
+    if (time >= 0 && !linhade(m, time)) escalatime(m, time);
+    if (!vez_.empty()) vez_.erase(vez_.begin());
+    if (!vez_.empty()) {
+        abreprincipal(vez_.front());
+        return;
+    }
+    fecha(principal_);
+    comecapartidas();
+}
+
+void ControleJogo::comecapartidas() {
+    Mundo& m = *mundo_;
+    comecadia(m);
+    fecha(partidas_);
+    partidas_ = new TelaPartidas(m, *interacao_);
+    interacao_->definepai(partidas_);
+    connect(partidas_, &TelaPartidas::encerrado, this, &ControleJogo::abreresultados);
+    partidas_->show();
+    centraliza(partidas_);
+    emit telaaberta(partidas_);
+    partidas_->inicia();
+}
+
+void ControleJogo::abreresultados() {
+    Mundo& m = *mundo_;
+    const int d = m.estado.dataatual;
+    const double data = d >= 1 && d <= kNumDatas ? m.calendario[static_cast<size_t>(d - 1)].data : 0;
+    fecha(resultados_);
+    resultados_ = new TelaResultados(m, m.controledia.tipo, data);
+    connect(resultados_, &TelaResultados::continuar, this, &ControleJogo::continuar);
+    resultados_->show();
+    centraliza(resultados_);
+    fecha(partidas_);
+    emit telaaberta(resultados_);
+}
+
+void ControleJogo::continuar() {
+    Mundo& m = *mundo_;
+    const ProximaEtapa etapa = tarvello::continuar(m, *interacao_);
+    fecha(resultados_);
+    switch (etapa) {
+        case ProximaEtapa::FimTemporada: emit fimdatemporada(); break;
+        case ProximaEtapa::ProximoDia: comecapartidas(); break;
+        case ProximaEtapa::TelaPrincipal: proximodia(); break;
+    }
+}
+
+void ControleJogo::abrenoticias() {
+    Mundo& m = *mundo_;
+    TelaMensagens t(m, m.estado.timeatual, principal_);
+    t.exec();
+    if (principal_) principal_->atualiza();
+}
+
+}  // namespace tarvello

@@ -1,0 +1,59 @@
+#pragma once
+// The running game between screens: whose turn it is on the main screen, the match day, the
+// results, and "Continuar >>" to the next date. It owns the world.
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+#include "match/screens/partidas_tela.h"
+#include "match/screens/resultados_tela.h"
+#include "ui/tela_principal.h"
+
+namespace tarvello {
+
+struct Mundo;
+class InteracaoJanelas;
+
+class ControleJogo : public QObject {
+    Q_OBJECT
+public:
+    // `partidas`: no human club plays the first date, so its match day starts at once.
+    ControleJogo(std::unique_ptr<Mundo> mundo, bool partidas, QObject* parent = nullptr);
+    ~ControleJogo() override;
+
+    Mundo& mundo() { return *mundo_; }
+    TelaPrincipal* principal() const { return principal_; }
+    TelaPartidas* partidas() const { return partidas_; }
+    TelaResultados* resultados() const { return resultados_; }
+    InteracaoJanelas& interacao() { return *interacao_; }
+
+    // Opens the first screen of the game.
+    void inicia();
+
+signals:
+    // The season has no date left (the season's end comes with its own screens).
+    void fimdatemporada();
+    // A screen of the game opened (tests follow the flow through it).
+    void telaaberta(QWidget* tela);
+
+private:
+    void proximodia();          // the turns of the human coaches whose clubs play, or the day
+    void abreprincipal(int k);  // main screen of human coach k
+    void confirmou();           // "Jogar >>" of the coach on screen
+    void comecapartidas();
+    void abreresultados();
+    void continuar();
+    void abrenoticias();
+    void fecha(QWidget* w);
+
+    std::unique_ptr<Mundo> mundo_;
+    std::unique_ptr<InteracaoJanelas> interacao_;
+    bool partidasprimeiro_;
+    std::vector<int> vez_;  // human coaches still to confirm today
+    QPointer<TelaPrincipal> principal_;
+    QPointer<TelaPartidas> partidas_;
+    QPointer<TelaResultados> resultados_;
+};
+
+}  // namespace tarvello
