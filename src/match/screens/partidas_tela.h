@@ -24,6 +24,8 @@ public:
     void abrepartida(int jogo);
     // Interval of the clock in milliseconds for the screen as it is now.
     int intervalo() const;
+    // One tick of the clock: a minute of every live match, and the rows redrawn.
+    void tique();
 
 signals:
     // Every group of the day has been played: the results screen follows.
@@ -34,7 +36,6 @@ protected:
 
 private:
     void proximo();
-    void tique();
     void monta();
     void atualiza();
 
