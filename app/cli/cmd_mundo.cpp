@@ -1,10 +1,15 @@
 // tarvello-cli mundo: composes the leagues of the given countries and loads the whole world from
-// the team files, every club computer-run, then prints what was loaded.
+// the team files, every club computer-run, then prints what was loaded; optionally the first
+// season's match list (--jogos) and every division's table (--tabelas).
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <nlohmann/json.hpp>
 
 #include "comandos.h"
+#include "competitions/calendario.h"
+#include "competitions/jogosdatemporada.h"
+#include "competitions/tabela.h"
 #include "database/carregamundo.h"
 #include "database/preparacao.h"
 #include "model/tipos.h"
@@ -12,6 +17,31 @@
 
 namespace tarvello::cli {
 namespace {
+
+// Matches of the list per competition code, and per league (league and cup matches).
+struct ContagemJogos {
+    std::map<int, int> porcompeticao;
+    std::vector<std::pair<int, int>> porliga;  // league, cup
+};
+
+ContagemJogos contajogos(const Mundo& m) {
+    ContagemJogos c;
+    c.porliga.assign(m.ligas.size(), {0, 0});
+    for (const TPartida& p : m.partidas) {
+        c.porcompeticao[p.competicao] += 1;
+        if (p.liga < 0 || p.liga >= static_cast<int>(m.ligas.size())) continue;
+        if (p.competicao == kLiga) c.porliga[static_cast<size_t>(p.liga)].first += 1;
+        if (p.competicao == kCopaNacional) c.porliga[static_cast<size_t>(p.liga)].second += 1;
+    }
+    return c;
+}
+
+std::vector<int> divisaoemordem(const TLiga& l, int d) {
+    std::vector<int> v;
+    for (int c : l.classificacao[d])
+        if (c >= 0) v.push_back(c);
+    return v;
+}
 
 int executa(const Argumentos& a) {
     const auto dados = a.valor("dados");
@@ -38,6 +68,15 @@ int executa(const Argumentos& a) {
         std::fprintf(stderr, "erro: %s\n", r.erro.c_str());
         return 1;
     }
+    const bool jogos = a.tem("jogos");
+    const bool tabelas = a.tem("tabelas");
+    if (jogos) {
+        if (m.estado.temporada < 1) m.estado.temporada = 1;
+        montacalendario(m);
+        montajogosdatemporada(m);
+    }
+    const ContagemJogos contagem = contajogos(m);
+
     const TEstadoJogo& s = m.estado;
     const int numjogadores = static_cast<int>(m.jogadores.size()) - 1;  // entry 0 is no player
 
@@ -101,6 +140,36 @@ int executa(const Argumentos& a) {
                 j["estaduais"].push_back({{"estado", e2}, {"sigla", std::string(siglaestado(e2))}, {"numgrupos", est.numgrupos}, {"grupos", g}});
             }
         }
+        if (jogos) {
+            nlohmann::json pj;
+            pj["total"] = m.partidas.size();
+            pj["porcompeticao"] = nlohmann::json::object();
+            for (const auto& [c, n] : contagem.porcompeticao) pj["porcompeticao"][std::to_string(c)] = n;
+            pj["porliga"] = nlohmann::json::array();
+            for (size_t l = 0; l < m.ligas.size(); ++l)
+                pj["porliga"].push_back({{"liga", l},
+                                         {"pais", m.ligas[l].pais},
+                                         {"campeonato", contagem.porliga[l].first},
+                                         {"copa", contagem.porliga[l].second}});
+            j["partidas"] = pj;
+        }
+        if (tabelas) {
+            j["tabelas"] = nlohmann::json::array();
+            for (const TLiga& l : m.ligas) {
+                nlohmann::json divs = nlohmann::json::array();
+                for (int d = 0; d < l.numdivisoes && d < 4; ++d) {
+                    nlohmann::json linhas = nlohmann::json::array();
+                    for (const TLinhaTabela& t : ordenatabela(m, divisaoemordem(l, d), kLiga))
+                        linhas.push_back({{"rotulo", t.rotulo}, {"time", t.time},
+                                          {"nome", m.times[static_cast<size_t>(t.time)].nome.utf8()},
+                                          {"pg", t.pontos}, {"j", t.jogos}, {"v", t.vitorias},
+                                          {"e", t.empates}, {"d", t.derrotas}, {"gp", t.golspro},
+                                          {"gc", t.golscontra}, {"sg", t.saldo}});
+                    divs.push_back(linhas);
+                }
+                j["tabelas"].push_back({{"pais", l.pais}, {"divisoes", divs}});
+            }
+        }
         j["avisos"] = r.avisos;
         std::cout << j.dump(2) << "\n";
         return 0;
@@ -129,13 +198,42 @@ int executa(const Argumentos& a) {
         for (const TEstadual& est : m.estaduais) n += est.temestadual;
         std::cout << "Estaduais: " << n << "\n";
     }
+    if (jogos) {
+        std::cout << "\nPartidas: " << m.partidas.size() << "\n";
+        for (const auto& [c, n] : contagem.porcompeticao) std::cout << "  competição " << c << ": " << n << "\n";
+        for (size_t l = 0; l < m.ligas.size(); ++l)
+            std::cout << "  " << nomecompeticao(m, kLiga, static_cast<int>(l)) << ": " << contagem.porliga[l].first
+                      << "; " << nomecompeticao(m, kCopaNacional, static_cast<int>(l)) << ": "
+                      << contagem.porliga[l].second << "\n";
+    }
+    if (tabelas) {
+        char linha[200];
+        for (const TLiga& l : m.ligas)
+            for (int d = 0; d < l.numdivisoes && d < 4; ++d) {
+                std::cout << "\n" << nomepais(l.pais) << " - " << d + 1 << "ª divisão\n"
+                          << "     Time                        PG   J   V   E   D  GP  GC  SG\n";
+                for (const TLinhaTabela& t : ordenatabela(m, divisaoemordem(l, d), kLiga)) {
+                    // Names are UTF-8: pad by characters, not bytes.
+                    std::string nome = m.times[static_cast<size_t>(t.time)].nome.utf8();
+                    size_t largura = 0;
+                    for (unsigned char ch : nome) largura += (ch & 0xC0) != 0x80;
+                    if (largura < 25) nome.append(25 - largura, ' ');
+                    std::string rotulo = t.rotulo;
+                    for (size_t k = rotulo.empty() ? 0 : rotulo.size() - 1; k < 4; ++k) rotulo.insert(0, " ");
+                    std::snprintf(linha, sizeof linha, "%s %s %4d %3d %3d %3d %3d %3d %3d %3d", rotulo.c_str(),
+                                  nome.c_str(), t.pontos, t.jogos, t.vitorias, t.empates, t.derrotas, t.golspro,
+                                  t.golscontra, t.saldo);
+                    std::cout << linha << "\n";
+                }
+            }
+    }
     for (const std::string& aviso : r.avisos) std::cout << "Aviso: " << aviso << "\n";
     return 0;
 }
 
 Registra mundo("mundo",
                "mundo --dados DIR --ligas 29,11,... [--sistema 10|20] [--estaduais] [--personalizado] [--semente N] "
-               "[--json]",
+               "[--jogos] [--tabelas] [--json]",
                executa);
 
 }  // namespace

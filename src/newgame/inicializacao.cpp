@@ -4,6 +4,7 @@
 
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
+#include "competitions/jogosdatemporada.h"
 #include "database/carregamundo.h"
 #include "database/preparacao.h"
 #include "match/simulacao.h"
@@ -81,12 +82,7 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
 
     montacalendario(m);
     avanca(70);
-    for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) montajogos(m, kLiga, l);
-    if (m.estado.ckestadual)
-        for (int s = 0; s < kNumEstados; ++s)
-            if (m.estaduais[static_cast<size_t>(s)].temestadual) montajogos(m, kEstadual, s);
-    if (m.estado.ckcopa)
-        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) montajogos(m, kCopaNacional, l);
+    montajogosdatemporada(m);
     avanca(80);
     if (m.estado.ckcopa)
         for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) sorteiacopanacional(m, l);

@@ -1,0 +1,55 @@
+// tarvello-cli calendario: the 148 dates of a season and the competition of each, from the
+// set-up switches alone (no database needed).
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "comandos.h"
+#include "competitions/calendario.h"
+#include "model/datas.h"
+#include "model/mundo.h"
+
+namespace tarvello::cli {
+namespace {
+
+constexpr const char* kDiasSemana[] = {"dom", "seg", "ter", "qua", "qui", "sex", "sáb"};
+
+int calendario(const Argumentos& a) {
+    const long long temporada = a.inteiro("temporada", 1);
+    if (temporada < 1 || temporada > 100000) throw std::runtime_error("--temporada deve ser de 1 a 100000");
+    const long long sistema = a.inteiro("sistema", 10);
+    if (sistema != 10 && sistema != 20) throw std::runtime_error("--sistema deve ser 10 ou 20");
+
+    Mundo m;
+    TEstadoJogo& e = m.estado;
+    e.temporada = static_cast<int32_t>(temporada);
+    e.sistemadisputa = sistema == 20 ? 2 : 4;
+    e.ckcopa = a.tem("sem-copa") ? 0 : 1;
+    e.ckestadual = a.tem("estaduais") ? 1 : 0;
+    e.ckinter = e.ckinter3 = a.tem("sem-continentais") ? 0 : 1;
+    e.ckcopamundo = e.ckcopaamerica = e.ckeurocopa = a.tem("sem-selecoes") ? 0 : 1;
+    montacalendario(m);
+
+    if (a.tem("json")) {
+        nlohmann::json j = nlohmann::json::array();
+        for (const TDiaCalendario& d : m.calendario)
+            j.push_back({{"numero", d.numero},
+                         {"data", textodata(d.data)},
+                         {"diasemana", kDiasSemana[diadasemana(d.data) - 1]},
+                         {"competicao", d.competicao}});
+        std::puts(j.dump(2).c_str());
+        return 0;
+    }
+    for (const TDiaCalendario& d : m.calendario)
+        std::printf("%3d %s %s %2d\n", d.numero, textodata(d.data).c_str(), kDiasSemana[diadasemana(d.data) - 1],
+                    d.competicao);
+    return 0;
+}
+
+Registra registro_calendario("calendario",
+                             "calendario --temporada N [--sistema 10|20] [--sem-copa] [--estaduais] "
+                             "[--sem-continentais] [--sem-selecoes] [--json]",
+                             calendario);
+
+}  // namespace
+}  // namespace tarvello::cli

@@ -1,0 +1,297 @@
+#include "competitions/screens/tabela_jogos_tela.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "club/financas.h"
+#include "competitions/calendario.h"
+#include "model/mundo.h"
+#include "model/tipos.h"
+#include "ui/tela.h"
+
+namespace tarvello {
+
+namespace {
+
+QString texto(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+QString nomeclube(const Mundo& m, int t) {
+    return t >= 0 && t < static_cast<int>(m.times.size()) ? texto(m.times[static_cast<size_t>(t)].nome.utf8())
+                                                           : QString();
+}
+
+QTableWidgetItem* item(const QString& t, Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* i = new QTableWidgetItem(t);
+    i->setTextAlignment(a);
+    return i;
+}
+
+std::vector<int> validos(const int32_t* t, int n) {
+    std::vector<int> v;
+    for (int i = 0; i < n; ++i)
+        if (t[i] >= 0) v.push_back(t[i]);
+    return v;
+}
+
+bool temjogos(const Mundo& m, int competicao, int regiao) {
+    for (const TPartida& p : m.partidas)
+        if (p.competicao == competicao && p.liga == regiao) return true;
+    return false;
+}
+
+}  // namespace
+
+TelaTabelaJogos::TelaTabelaJogos(Mundo& m, QWidget* parent) : QWidget(parent), m_(m) {
+    setObjectName("TForm63");
+    setWindowTitle("Tabela jogos");
+    setWindowFlag(Qt::FramelessWindowHint);
+
+    auto* raiz = new QVBoxLayout(this);
+    auto* botoes = new QHBoxLayout;
+    raiz->addLayout(botoes);
+    struct Botao {
+        const char* nome;
+        const char* texto;
+        int competicao, regiao;
+        bool visivel;
+    };
+    const TEstadoJogo& e = m.estado;
+    const Botao lista[] = {
+        {"nacional", "Nacional", kLiga, 0, !m.ligas.empty()},
+        {"estadual", "Estadual", kEstadual, -1, e.ckestadual != 0},
+        {"libertadores", "Libertadores", kContinental1, 1, temjogos(m, kContinental1, 1)},
+        {"sulamericana", "Sul-Americana", kContinental2, 1, temjogos(m, kContinental2, 1)},
+        {"ligacampeoes", "Liga Campeões", kContinental1, 2, temjogos(m, kContinental1, 2)},
+        {"copauefa", "Copa UEFA", kContinental2, 2, temjogos(m, kContinental2, 2)},
+    };
+    for (const Botao& b : lista) {
+        auto* w = new QPushButton(QString::fromUtf8(b.texto), this);
+        w->setObjectName(b.nome);
+        w->setVisible(b.visivel);
+        botoes->addWidget(w);
+        const int c = b.competicao, r = b.regiao;
+        connect(w, &QPushButton::clicked, this, [this, c, r] {
+            int regiao = r;
+            if (c == kEstadual)
+                for (int s = 0; s < kNumEstados && regiao < 0; ++s)
+                    if (m_.estaduais[static_cast<size_t>(s)].temestadual) regiao = s;
+            mostra(c, regiao);
+        });
+    }
+    botoes->addStretch(1);
+
+    auto* topo = new QHBoxLayout;
+    raiz->addLayout(topo);
+    titulo_ = new QLabel(this);
+    titulo_->setObjectName("titulo");
+    QFont f = titulo_->font();
+    f.setBold(true);
+    titulo_->setFont(f);
+    topo->addWidget(titulo_);
+    regiaocombo_ = new QComboBox(this);
+    regiaocombo_->setObjectName("regiao");
+    topo->addWidget(regiaocombo_);
+    topo->addStretch(1);
+    anterior_ = new QPushButton("<", this);
+    anterior_->setObjectName("anterior");
+    rotulorodada_ = new QLabel(this);
+    rotulorodada_->setObjectName("rodada");
+    proxima_ = new QPushButton(">", this);
+    proxima_->setObjectName("proxima");
+    topo->addWidget(anterior_);
+    topo->addWidget(rotulorodada_);
+    topo->addWidget(proxima_);
+
+    area_ = new QWidget(this);
+    grade_ = new QGridLayout(area_);
+    grade_->setContentsMargins(0, 0, 0, 0);
+    raiz->addWidget(area_, 1);
+
+    auto* baixo = new QHBoxLayout;
+    raiz->addLayout(baixo);
+    baixo->addStretch(1);
+    auto* fechar = new QPushButton("Fechar", this);
+    fechar->setObjectName("fechar");
+    baixo->addWidget(fechar);
+
+    connect(fechar, &QPushButton::clicked, this, &QWidget::close);
+    connect(anterior_, &QPushButton::clicked, this, &TelaTabelaJogos::anterior);
+    connect(proxima_, &QPushButton::clicked, this, &TelaTabelaJogos::proxima);
+    connect(regiaocombo_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (preenchendo_ || i < 0 || i >= static_cast<int>(regioes_.size())) return;
+        mostra(competicao_, regioes_[static_cast<size_t>(i)]);
+    });
+
+    resize(800, 600);
+    aplicafundo(this, "img/f01.bmp");
+    escalatela(this);
+
+    // The league of the first human coach, else the first league.
+    int liga = 0;
+    for (int k = 0; k < e.numtecnicoshumanos && k < kMaxHumanos; ++k) {
+        const int t = e.timedotecnico[k];
+        if (t < 0 || t >= static_cast<int>(m.times.size())) continue;
+        for (size_t l = 0; l < m.ligas.size(); ++l)
+            if (m.ligas[l].pais == m.times[static_cast<size_t>(t)].pais) liga = static_cast<int>(l);
+        break;
+    }
+    mostra(kLiga, liga);
+}
+
+void TelaTabelaJogos::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+int TelaTabelaJogos::rodadasporturno() const {
+    switch (competicao_) {
+        case kLiga: return m_.estado.sistemadisputa == 2 ? 19 : 9;
+        case kEstadual: return 5;
+        default: return 3;
+    }
+}
+
+void TelaTabelaJogos::mostra(int competicao, int regiao) {
+    competicao_ = competicao;
+    regiao_ = regiao;
+    preencheregioes();
+    // First round with a match still to be played.
+    const int total = 2 * rodadasporturno();
+    indice_ = total - 1;
+    int primeiro = total;
+    for (const TPartida& p : m_.partidas)
+        if (p.competicao == competicao_ && p.liga == regiao_ && !p.jogado && p.rodada >= 1 &&
+            p.rodada <= rodadasporturno() && (p.turno == 1 || p.turno == 2))
+            primeiro = std::min(primeiro, (p.turno - 1) * rodadasporturno() + p.rodada - 1);
+    if (primeiro < total) indice_ = primeiro;
+    monta();
+}
+
+void TelaTabelaJogos::anterior() {
+    if (indice_ > 0) --indice_;
+    monta();
+}
+
+void TelaTabelaJogos::proxima() {
+    if (indice_ < 2 * rodadasporturno() - 1) ++indice_;
+    monta();
+}
+
+void TelaTabelaJogos::preencheregioes() {
+    preenchendo_ = true;
+    regiaocombo_->clear();
+    regioes_.clear();
+    if (competicao_ == kLiga) {
+        for (int l = 0; l < static_cast<int>(m_.ligas.size()); ++l) {
+            regiaocombo_->addItem(texto(nomepais(m_.ligas[static_cast<size_t>(l)].pais)));
+            regioes_.push_back(l);
+        }
+    } else if (competicao_ == kEstadual) {
+        for (int s = 0; s < kNumEstados; ++s)
+            if (m_.estaduais[static_cast<size_t>(s)].temestadual) {
+                regiaocombo_->addItem(texto(siglaestado(s)) + " - " + texto(adjetivoestado(s)));
+                regioes_.push_back(s);
+            }
+    }
+    const auto it = std::find(regioes_.begin(), regioes_.end(), regiao_);
+    regiaocombo_->setCurrentIndex(it == regioes_.end() ? -1 : static_cast<int>(it - regioes_.begin()));
+    regiaocombo_->setVisible(!regioes_.empty());
+    preenchendo_ = false;
+}
+
+std::vector<std::pair<QString, std::vector<int>>> TelaTabelaJogos::blocos() const {
+    std::vector<std::pair<QString, std::vector<int>>> b;
+    const TEstadoJogo& e = m_.estado;
+    if (competicao_ == kLiga) {
+        if (regiao_ < 0 || regiao_ >= static_cast<int>(m_.ligas.size())) return b;
+        const TLiga& l = m_.ligas[static_cast<size_t>(regiao_)];
+        for (int d = 0; d < std::clamp(l.numdivisoes, 0, 4); ++d)
+            b.push_back({QString::number(d + 1) + "ª divisão", validos(l.times[d], 20)});
+    } else if (competicao_ == kEstadual) {
+        if (!estadovalido(regiao_)) return b;
+        const TEstadual& s = m_.estaduais[static_cast<size_t>(regiao_)];
+        for (int g = 0; g < std::clamp(s.numgrupos, 0, 5); ++g)
+            b.push_back({QString("Grupo %1").arg(g + 1), validos(s.grupos[g], 6)});
+    } else {
+        const int32_t(&grupos)[8][4] = competicao_ == kContinental1
+                                           ? (regiao_ == 1 ? e.gruposlib1 : e.gruposlib2)
+                                           : (regiao_ == 1 ? e.grupossul1 : e.grupossul2);
+        for (int g = 0; g < 8; ++g) b.push_back({QString("Grupo %1").arg(g + 1), validos(grupos[g], 4)});
+    }
+    return b;
+}
+
+void TelaTabelaJogos::monta() {
+    for (QTableWidget* t : listas_) delete t->parentWidget();
+    listas_.clear();
+    jogos_.clear();
+    titulo_->setText(texto(nomecompeticao(m_, competicao_, regiao_)));
+    rotulorodada_->setText(QString("%1ª rodada - %2º turno").arg(rodada()).arg(turno()));
+    anterior_->setEnabled(indice_ > 0);
+    proxima_->setEnabled(indice_ < 2 * rodadasporturno() - 1);
+
+    const auto lista = blocos();
+    // 20-club divisions take a column each; smaller blocks go two or four to a row.
+    const int colunas = competicao_ == kLiga ? 2 : (competicao_ == kEstadual ? 2 : 4);
+    for (size_t k = 0; k < lista.size(); ++k) {
+        std::vector<int> jogos;
+        for (size_t i = 0; i < m_.partidas.size(); ++i) {
+            const TPartida& p = m_.partidas[i];
+            if (p.competicao != competicao_ || p.liga != regiao_ || p.rodada != rodada() || p.turno != turno())
+                continue;
+            const auto& clubes = lista[k].second;
+            if (std::find(clubes.begin(), clubes.end(), p.mandante) == clubes.end()) continue;
+            jogos.push_back(static_cast<int>(i));
+        }
+        auto* caixa = new QWidget(area_);
+        auto* l = new QVBoxLayout(caixa);
+        l->setContentsMargins(2, 2, 2, 2);
+        l->setSpacing(1);
+        auto* rotulo = new QLabel(lista[k].first, caixa);
+        rotulo->setObjectName("titulolista");
+        l->addWidget(rotulo);
+        auto* t = new QTableWidget(static_cast<int>(jogos.size()), 5, caixa);
+        t->setObjectName(QString("lista%1").arg(k + 1));
+        t->setHorizontalHeaderLabels({"Mandante", "", "Visitante", "Público", "Renda"});
+        t->verticalHeader()->hide();
+        t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 2);
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t->setIconSize(QSize(14, 14));
+        for (int r = 0; r < static_cast<int>(jogos.size()); ++r) {
+            const TPartida& p = m_.partidas[static_cast<size_t>(jogos[static_cast<size_t>(r)])];
+            auto* mandante = item(nomeclube(m_, p.mandante), Qt::AlignRight | Qt::AlignVCenter);
+            mandante->setIcon(escudos_.icone(m_, p.mandante));
+            auto* visitante = item(nomeclube(m_, p.visitante));
+            visitante->setIcon(escudos_.icone(m_, p.visitante));
+            t->setItem(r, 0, mandante);
+            t->setItem(r, 1,
+                       item(p.jogado ? QString("%1 x %2").arg(p.golsmandante).arg(p.golsvisitante) : QString("x"),
+                            Qt::AlignCenter));
+            t->setItem(r, 2, visitante);
+            t->setItem(r, 3, item(p.jogado ? texto(formatadinheiro(p.publico)) : QString(),
+                                  Qt::AlignRight | Qt::AlignVCenter));
+            t->setItem(r, 4, item(p.jogado ? "$ " + texto(formatadinheiro(p.renda)) : QString(),
+                                  Qt::AlignRight | Qt::AlignVCenter));
+            for (int c = 0; c < 5; ++c) t->item(r, c)->setBackground(corlinha(r));
+        }
+        t->resizeColumnsToContents();
+        l->addWidget(t, 1);
+        grade_->addWidget(caixa, static_cast<int>(k) / colunas, static_cast<int>(k) % colunas);
+        listas_.push_back(t);
+        jogos_.push_back(std::move(jogos));
+    }
+}
+
+}  // namespace tarvello

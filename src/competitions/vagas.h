@@ -1,0 +1,15 @@
+#pragma once
+// How many clubs each country sends to the two continental club cups.
+
+namespace tarvello {
+
+// Places of a country in continental cup `copa` (1 or 2) of confederation `confederacao`
+// (1 South America, 2 Europe, as in the cups' data). A country outside that confederation, or a
+// cup or confederation out of range, has 0 places.
+int vagascontinentais(int pais, int copa, int confederacao);
+
+// Confederation of a country as the cups number it: 1 South America, 2 Europe, 0 for a country
+// that plays no continental club cup.
+int confederacaocopas(int pais);
+
+}  // namespace tarvello
