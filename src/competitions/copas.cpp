@@ -11,6 +11,7 @@
 #include "model/tipos.h"
 #include "records/artilheiros.h"
 #include "records/historico.h"
+#include "season/tecnico.h"
 
 namespace tarvello {
 
@@ -71,8 +72,11 @@ void premiacopa(Mundo& m, int liga, int campeao, int vice) {
         registratitulotecnico(m, kCopaNacional, vice, m.times[vice].tecnico, pais, 2, -1);
     }
     apuraartilheiro(m, kCopaNacional, -1, pais);
-    if (tecnicocampeao >= 0 && tecnicocampeao < static_cast<int>(m.tecnicos.size()))
+    if (tecnicocampeao >= 0 && tecnicocampeao < static_cast<int>(m.tecnicos.size())) {
         m.tecnicos[tecnicocampeao].conquistas[kCopaNacional] += 1;
+        registratecnico(m, tecnicocampeao, 0, "t");
+        registratecnico(m, tecnicocampeao, 20, "pr");
+    }
     pagapremio(m, campeao, 4000000);
     m.times[campeao].pontosranking[1] += 10;
     if (vice >= 0) {

@@ -10,6 +10,7 @@
 #include "match/contabilidade.h"
 #include "match/escalacao.h"
 #include "match/interacao.h"
+#include "match/penaltis.h"
 #include "match/publico.h"
 #include "match/simulacao.h"
 #include "match/taticas.h"
@@ -181,6 +182,10 @@ void comecadia(Mundo& m) {
     for (int t : clubes)
         if (m.times[static_cast<size_t>(t)].humano && !linhade(m, t)) escalatime(m, t);
     escalacomputador(m, clubes);
+    // Every match day goes through here, whether the game was started, loaded or is headless,
+    // so this is where watched matches get their penalty draw. A hook already in place (a test
+    // counting the draws) is kept.
+    if (!m.diajogo.sorteiopenalti) m.diajogo.sorteiopenalti = sorteiapenalti;
 
     TControleDia& c = m.controledia;
     c = TControleDia{};

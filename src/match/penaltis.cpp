@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "match/escalacao.h"
 #include "model/tipos.h"
+#include "season/registraevento.h"
 
 namespace tarvello {
 
@@ -136,6 +138,87 @@ TCobrancaPenalti cobrancacomputador(Mundo& m, int batedor, int goleiro) {
     return c;
 }
 
+int goleiroemcampo(const Mundo& m, int time) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return -1;
+    if (emcampo(m, (*r)[kSlotGoleiro])) return (*r)[kSlotGoleiro];
+    for (int s = 1; s <= 11; ++s)
+        if (emcampo(m, (*r)[s]) && m.jogadores[(*r)[s]].posicao == kGoleiro) return (*r)[s];
+    return -1;
+}
+
+int batedoremcampo(const Mundo& m, int time) {
+    const TEscalacao* r = linhade(m, time);
+    if (!r) return -1;
+    for (int s = 10; s >= 1; --s)
+        if (emcampo(m, (*r)[s])) return (*r)[s];
+    return emcampo(m, (*r)[kSlotGoleiro]) ? (*r)[kSlotGoleiro] : -1;
+}
+
+std::vector<int> candidatospenalti(const Mundo& m, int time) {
+    std::vector<int> r;
+    const TEscalacao* e = linhade(m, time);
+    if (!e) return r;
+    for (int s = 11; s >= 1; --s)
+        if (emcampo(m, (*e)[s]) && std::find(r.begin(), r.end(), (*e)[s]) == r.end()) r.push_back((*e)[s]);
+    std::stable_sort(r.begin(), r.end(), [&](int a, int b) {
+        return m.jogadores[a].posicaooriginal < m.jogadores[b].posicaooriginal;
+    });
+    return r;
+}
+
+void registrapenalti(Mundo& m, int jogo, int lado, const TCobrancaPenalti& c) {
+    if (!c.gol || jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size()) || (lado != 1 && lado != 2)) return;
+    TJogos& g = m.diajogo.jogos[static_cast<size_t>(jogo - 1)];
+    const int time = g.time(lado);
+    ++g.gols[lado - 1];
+    anotaevento(m, kEvGolPenalti, time, c.batedor, -1, jogo);
+    if (jogadorvalido(m, c.batedor)) registraevento(m, c.batedor, time, "g");
+}
+
+void sorteiapenalti(Mundo& m, InteracaoPenaltis& ui, int jogo) {
+    if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size())) return;
+    TJogos& g = m.diajogo.jogos[static_cast<size_t>(jogo - 1)];
+    int lado = 0;
+    if (m.sorteia(500) == 1) {
+        if (g.penaltiusado[0]) return;
+        lado = 1;
+    } else {
+        if (g.penaltiusado[1]) return;
+        if (m.sorteia(500) == 1) lado = 2;
+    }
+    if (!lado) return;
+    g.penaltiusado[lado - 1] = 1;
+
+    const int time = g.time(lado);
+    const int adversario = g.time(3 - lado);
+    if (!ehhumano(m, time) && !ehhumano(m, adversario)) return;  // nobody watches: nothing is kicked
+    const int goleiro = goleiroemcampo(m, adversario);
+    const int sugestao = batedoremcampo(m, time);
+    // A side with nobody left on the pitch cannot kick; the penalty is simply lost.
+    if (sugestao < 0) return;
+
+    TCobrancaPenalti c;
+    if (ehhumano(m, time)) {
+        const std::vector<int> candidatos = candidatospenalti(m, time);
+        bool cobrada = false;
+        auto cobra = [&](int batedor) {
+            if (cobrada) return c;
+            cobrada = true;
+            // Only a player of the side still on the pitch may kick.
+            if (std::find(candidatos.begin(), candidatos.end(), batedor) == candidatos.end()) batedor = sugestao;
+            c = cobrancahumana(m, batedor, goleiro);
+            return c;
+        };
+        ui.cobrapenalti(m, time, candidatos, sugestao, cobra);
+        if (!cobrada) cobra(sugestao);
+    } else {
+        c = cobrancacomputador(m, sugestao, goleiro);
+        ui.mostrapenalti(m, time, c);
+    }
+    registrapenalti(m, jogo, lado, c);
+}
+
 int mododisputa(const Mundo& m, int time1, int time2, bool jogounico, bool ligacomhumano) {
     if (ehhumano(m, time1) || ehhumano(m, time2)) return kDisputaComHumanos;
     if (!m.estado.verpenalty) return kDisputaInstantanea;
@@ -214,6 +297,13 @@ std::vector<int> InteracaoPenaltis::escolhebatedores(const Mundo&, int, const st
 }
 
 void InteracaoPenaltis::mostradisputa(const Mundo&, const TDisputaPenaltis&) {}
+
+void InteracaoPenaltis::cobrapenalti(const Mundo&, int, const std::vector<int>&, int sugestao,
+                                     const std::function<TCobrancaPenalti(int)>& cobra) {
+    cobra(sugestao);
+}
+
+void InteracaoPenaltis::mostrapenalti(const Mundo&, int, const TCobrancaPenalti&) {}
 
 TDisputaPenaltis disputapenaltis(Mundo& m, InteracaoPenaltis& ui, int time1, int time2, bool jogounico,
                                  bool ligacomhumano, const int32_t* onze1, const int32_t* onze2) {

@@ -1,6 +1,7 @@
 #pragma once
 // Penalty kicks during a match and shoot-outs that settle level knock-out ties.
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,28 @@ struct TCobrancaPenalti {
 // by a human coach. Both draw the commentary and the result from the world's generator.
 TCobrancaPenalti cobrancahumana(Mundo& m, int batedor, int goleiro);
 TCobrancaPenalti cobrancacomputador(Mundo& m, int batedor, int goleiro);
+
+// Goalkeeper a side defends a penalty with during a match: slot 11 of its row when he is still
+// on the pitch, else the first player on the pitch of slots 1..11 playing in goal; -1 when none.
+int goleiroemcampo(const Mundo& m, int time);
+// Kicker a computer-run side sends during a match: the first player on the pitch scanning slots
+// 10 down to 1, then slot 11; -1 when nobody of the side is left on the pitch.
+int batedoremcampo(const Mundo& m, int time);
+// Players a human coach may send: those on the pitch, slots 11 down to 1, grouped by natural
+// position from goalkeeper to forward.
+std::vector<int> candidatospenalti(const Mundo& m, int time);
+
+class InteracaoPenaltis;
+
+// The per-minute penalty draw of a live match watched minute by minute (`jogo` = match slot).
+// Each side gets at most one penalty a match. Only in a match with a human club is the penalty
+// kicked (the human side's coach picks the kicker, a computer side's kick is shown); otherwise
+// the award only uses the side's penalty up.
+void sorteiapenalti(Mundo& m, InteracaoPenaltis& ui, int jogo);
+
+// A penalty kicked in a match: the side's score, the event log (penalty goal) and the scorer's
+// record. Does nothing on a miss.
+void registrapenalti(Mundo& m, int jogo, int lado, const TCobrancaPenalti& c);
 
 // ---- Shoot-outs ---------------------------------------------------------------------------
 
@@ -88,6 +111,15 @@ public:
                                               const std::vector<int>& sugestao);
     // A shoot-out played kick by kick, once decided, for a screen to replay.
     virtual void mostradisputa(const Mundo& m, const TDisputaPenaltis& d);
+
+    // A human-run club was awarded a penalty during a match. The coach picks the kicker among
+    // `candidatos` (never empty; `sugestao` is the computer's pick) and watches the kick, which
+    // `cobra`(kicker) takes and returns. Call `cobra` at most once; if it is never called the
+    // computer's pick kicks once the method returns.
+    virtual void cobrapenalti(const Mundo& m, int time, const std::vector<int>& candidatos, int sugestao,
+                              const std::function<TCobrancaPenalti(int batedor)>& cobra);
+    // A computer-run club's penalty kick in a match with a human club, already taken.
+    virtual void mostrapenalti(const Mundo& m, int time, const TCobrancaPenalti& c);
 };
 
 // Settles a level tie. `onze1`/`onze2` are the elevens on the pitch (11 entries, may be null).

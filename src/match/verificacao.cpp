@@ -55,7 +55,7 @@ void verificalinha(const Mundo& m, int jogo, int lado, std::vector<std::string>&
     for (const auto& e : m.diajogo.eventos) {
         if (e.partida != jogo || e.time != time) continue;
         if (e.tipo == kEvSubstituicao) ++trocas;
-        if (e.tipo == kEvGolFalta) ++gols;
+        if (e.tipo == kEvGolFalta || e.tipo == kEvGolPenalti) ++gols;
     }
     if (g.substituicoes[lado - 1] < 0 || g.substituicoes[lado - 1] > limite || trocas > limite ||
         trocas > limite - g.substituicoes[lado - 1])
@@ -64,7 +64,7 @@ void verificalinha(const Mundo& m, int jogo, int lado, std::vector<std::string>&
         erros.push_back(onde + "lista de substituídos inválida");
     for (int i = 0; i < g.numgols && i < kMaxGolsLista; ++i)
         if (g.listagols[i].time == time) ++gols;
-    // Open-play goals are listed (until the list is full), free-kick goals only logged.
+    // Open-play goals are listed (until the list is full), free-kick and penalty goals only logged.
     const bool cheia = g.numgols >= kMaxGolsLista;
     if (cheia ? g.gols[lado - 1] < gols : g.gols[lado - 1] != gols)
         erros.push_back(onde + "placar difere dos gols registrados");

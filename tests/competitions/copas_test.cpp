@@ -255,3 +255,76 @@ TEST(CopaNacional, PoteIncompletoDaPassagemDireta) {
     EXPECT_EQ(campeoes, 1);
     for (const TTime& t : m.times) EXPECT_EQ(t.nacopa, 0);
 }
+
+TEST(CopaNacional, TecnicoDoCampeaoGanhaTituloEPrestigio) {
+    Mundo m = mundocomliga(2, 1, 0, 9);
+    m.tecnicos.resize(m.times.size());
+    for (size_t t = 0; t < m.times.size(); ++t) m.times[t].tecnico = static_cast<int>(t);
+    agendacopa(m, 0);
+    sorteiacopanacional(m, 0);
+    InteracaoPenaltis ui;
+    jogacopa(m, ui);
+    ASSERT_EQ(m.historicocolocados.size(), 2u);
+    const int campeao = m.historicocolocados[0].time;
+    for (size_t k = 0; k < m.tecnicos.size(); ++k) {
+        const TTecnico& t = m.tecnicos[k];
+        const bool dele = static_cast<int>(k) == campeao;
+        EXPECT_EQ(t.conquistas[kCopaNacional], dele ? 1 : 0);
+        EXPECT_EQ(t.titulos[0], dele ? 1 : 0);
+        EXPECT_EQ(t.pontosranking, dele ? 20 : 0);
+    }
+}
+
+namespace {
+// A two-legged tie of `competicao` between clubs 0 and 1, both legs played level (1-1, 1-1).
+void confrontoempatado(Mundo& m, int competicao, int regiao) {
+    m.partidas.clear();
+    for (int perna = 0; perna < 2; ++perna) {
+        TPartida p{};
+        p.competicao = competicao;
+        p.liga = regiao;
+        p.rodada = 3;
+        p.mandante = perna == 0 ? 0 : 1;
+        p.visitante = perna == 0 ? 1 : 0;
+        p.golsmandante = p.golsvisitante = 1;
+        p.jogado = 1;
+        m.partidas.push_back(p);
+    }
+}
+}  // namespace
+
+TEST(Penaltis, QuemAssisteADisputaDeUmConfronto) {
+    // One league of 20 (clubs 0 and 1 of the tie are computer-run) and a club outside it.
+    Mundo m = mundocomliga(2, 1, 1);
+    InteracaoPenaltis ui;
+    auto modo = [&](int competicao, int regiao) {
+        confrontoempatado(m, competicao, regiao);
+        const TDisputaPenaltis d = penaltisconfronto(m, ui, 1, nullptr, nullptr);
+        EXPECT_NE(d.vencedor, 0);
+        EXPECT_EQ(m.partidas[0].penaltismandante, d.placar[0]);
+        EXPECT_EQ(m.partidas[0].penaltisvisitante, d.placar[1]);
+        return d.modo;
+    };
+    // Option off: decided at once, whatever the competition.
+    m.estado.verpenalty = 0;
+    EXPECT_EQ(modo(kCopaNacional, 0), kDisputaInstantanea);
+    EXPECT_EQ(modo(kContinental1, 1), kDisputaInstantanea);
+    // Option on: the national cup is watched only when a human club plays in its league.
+    m.estado.verpenalty = 1;
+    EXPECT_EQ(modo(kCopaNacional, 0), kDisputaInstantanea);
+    m.ligas[0].temhumano = 1;
+    EXPECT_EQ(modo(kCopaNacional, 0), kDisputaAssistida);
+    // A continental tie follows the option alone: the confederation (1 or 2) is no league index,
+    // even in a world with a single league, or none.
+    m.ligas[0].temhumano = 0;
+    EXPECT_EQ(modo(kContinental1, 1), kDisputaAssistida);
+    EXPECT_EQ(modo(kContinental2, 2), kDisputaAssistida);
+    m.ligas.clear();
+    EXPECT_EQ(modo(kContinental1, 2), kDisputaAssistida);
+    m.estado.verpenalty = 0;
+    EXPECT_EQ(modo(kContinental2, 1), kDisputaInstantanea);
+    // A human club in the tie: his coach takes part, option or not.
+    m.times[1].humano = 1;
+    EXPECT_EQ(modo(kContinental1, 1), kDisputaComHumanos);
+    EXPECT_EQ(modo(kCopaNacional, 0), kDisputaComHumanos);
+}

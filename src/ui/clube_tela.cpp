@@ -1,0 +1,74 @@
+#include "ui/clube_tela.h"
+
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QTableWidget>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "database/escudos.h"
+#include "model/mundo.h"
+#include "ui/tela.h"
+
+namespace tarvello {
+
+QString nomeclube(const Mundo& m, int time) {
+    if (time < 0 || time >= static_cast<int>(m.times.size())) return {};
+    return qtexto(m.times[static_cast<size_t>(time)].nome.utf8());
+}
+
+QString nomejogador(const Mundo& m, int jogador) {
+    if (jogador <= 0 || jogador >= static_cast<int>(m.jogadores.size())) return {};
+    return qtexto(m.jogadores[static_cast<size_t>(jogador)].nome.utf8());
+}
+
+QColor correferencia(int32_t cor) {
+    const auto c = static_cast<uint32_t>(cor);
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+void pintaclube(QLabel* rotulo, const Mundo& m, int time) {
+    if (time < 0 || time >= static_cast<int>(m.times.size())) {
+        rotulo->setStyleSheet("background-color: #e0e0e0;");
+        return;
+    }
+    const TTime& t = m.times[static_cast<size_t>(time)];
+    rotulo->setStyleSheet(QString("background-color: %1; color: %2; padding: 0 3px;")
+                              .arg(correferencia(t.corfundo).name(), correferencia(t.cortexto).name()));
+}
+
+QPixmap escudoclube(const Mundo& m, int time, int altura) {
+    if (time < 0 || time >= static_cast<int>(m.times.size())) return {};
+    std::error_code erro;
+    const std::filesystem::path raiz = std::filesystem::current_path(erro);
+    if (erro) return {};
+    const TImagem img = carregaescudo(raiz, m.times[static_cast<size_t>(time)].escudo.bruto());
+    if (img.vazia()) return {};
+    QImage q(img.largura, img.altura, QImage::Format_ARGB32);
+    for (int y = 0; y < img.altura; ++y)
+        for (int x = 0; x < img.largura; ++x) q.setPixel(x, y, img.pixel(x, y));
+    return QPixmap::fromImage(q).scaledToHeight(altura, Qt::SmoothTransformation);
+}
+
+int pausa(int ms, double ritmo) { return std::max(1, static_cast<int>(std::lround(ms * ritmo))); }
+
+void preparagrade(QTableWidget* grade, const QStringList& colunas) {
+    grade->setColumnCount(static_cast<int>(colunas.size()));
+    grade->setHorizontalHeaderLabels(colunas);
+    grade->verticalHeader()->setVisible(false);
+    grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grade->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void pintalinhas(QTableWidget* grade) {
+    for (int r = 0; r < grade->rowCount(); ++r)
+        for (int c = 0; c < grade->columnCount(); ++c)
+            if (QTableWidgetItem* it = grade->item(r, c)) it->setBackground(corlinha(r));
+}
+
+}  // namespace tarvello

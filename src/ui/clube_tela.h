@@ -1,0 +1,40 @@
+#pragma once
+// Clubs and players as the game's windows show them: names, club colours, crests; and the
+// small helpers of the windows' grids and pauses.
+#include <QColor>
+#include <QStringList>
+#include <cstdint>
+#include <QPixmap>
+#include <QString>
+#include <string_view>
+
+class QLabel;
+class QTableWidget;
+
+namespace tarvello {
+
+struct Mundo;
+
+inline QString qtexto(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// Name of a club or a player; empty for an unknown index.
+QString nomeclube(const Mundo& m, int time);
+QString nomejogador(const Mundo& m, int jogador);
+
+// Colours are stored as the Windows colour references of the team files (0x00BBGGRR).
+QColor correferencia(int32_t cor);
+// A label drawn on the club's colours.
+void pintaclube(QLabel* rotulo, const Mundo& m, int time);
+
+// The club's crest from the working folder, scaled to `altura`; null when there is none.
+QPixmap escudoclube(const Mundo& m, int time, int altura);
+
+// Milliseconds of a timed pause of a window: `ms` times `ritmo` (1 in the game; tests speed the
+// windows up with a small factor), at least 1.
+int pausa(int ms, double ritmo);
+
+// A read-only grid with the game's alternating row colours.
+void preparagrade(QTableWidget* grade, const QStringList& colunas);
+void pintalinhas(QTableWidget* grade);
+
+}  // namespace tarvello
