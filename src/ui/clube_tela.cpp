@@ -1,16 +1,13 @@
 #include "ui/clube_tela.h"
 
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
-#include "database/escudos.h"
 #include "model/mundo.h"
+#include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -41,16 +38,15 @@ void pintaclube(QLabel* rotulo, const Mundo& m, int time) {
 }
 
 QPixmap escudoclube(const Mundo& m, int time, int altura) {
-    if (time < 0 || time >= static_cast<int>(m.times.size())) return {};
-    std::error_code erro;
-    const std::filesystem::path raiz = std::filesystem::current_path(erro);
-    if (erro) return {};
-    const TImagem img = carregaescudo(raiz, m.times[static_cast<size_t>(time)].escudo.bruto());
-    if (img.vazia()) return {};
-    QImage q(img.largura, img.altura, QImage::Format_ARGB32);
-    for (int y = 0; y < img.altura; ++y)
-        for (int x = 0; x < img.largura; ++x) q.setPixel(x, y, img.pixel(x, y));
-    return QPixmap::fromImage(q).scaledToHeight(altura, Qt::SmoothTransformation);
+    CacheEscudos escudos;
+    return escudopixmap(escudos, m, time, altura);
+}
+
+QPixmap escudopixmap(CacheEscudos& escudos, const Mundo& m, int time, int altura) {
+    const QIcon icone = escudos.icone(m, time);
+    if (icone.isNull()) return {};
+    const QSize tamanho = icone.availableSizes().value(0, QSize(altura, altura));
+    return icone.pixmap(tamanho).scaledToHeight(altura, Qt::SmoothTransformation);
 }
 
 int pausa(int ms, double ritmo) { return std::max(1, static_cast<int>(std::lround(ms * ritmo))); }
@@ -63,6 +59,7 @@ void preparagrade(QTableWidget* grade, const QStringList& colunas) {
     grade->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade->setSelectionMode(QAbstractItemView::SingleSelection);
     grade->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grade->horizontalHeader()->setStretchLastSection(true);
 }
 
 void pintalinhas(QTableWidget* grade) {

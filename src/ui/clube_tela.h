@@ -14,6 +14,7 @@ class QTableWidget;
 namespace tarvello {
 
 struct Mundo;
+class CacheEscudos;
 
 inline QString qtexto(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
@@ -26,8 +27,10 @@ QColor correferencia(int32_t cor);
 // A label drawn on the club's colours.
 void pintaclube(QLabel* rotulo, const Mundo& m, int time);
 
-// The club's crest from the working folder, scaled to `altura`; null when there is none.
+// The club's crest from the working folder, scaled to `altura`; null when there is none. A
+// window showing many crests passes its own cache.
 QPixmap escudoclube(const Mundo& m, int time, int altura);
+QPixmap escudopixmap(CacheEscudos& escudos, const Mundo& m, int time, int altura);
 
 // Milliseconds of a timed pause of a window: `ms` times `ritmo` (1 in the game; tests speed the
 // windows up with a small factor), at least 1.

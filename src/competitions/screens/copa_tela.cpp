@@ -169,8 +169,8 @@ void TelaCopa::mostraliga(int liga) {
             escreveclube(c.nomes[0], m_, ida.mandante);
             escreveclube(c.nomes[1], m_, ida.visitante);
             if (c.escudos[0]) {
-                c.escudos[0]->setPixmap(escudoclube(m_, ida.mandante, 20));
-                c.escudos[1]->setPixmap(escudoclube(m_, ida.visitante, 20));
+                c.escudos[0]->setPixmap(escudopixmap(escudos_, m_, ida.mandante, 20));
+                c.escudos[1]->setPixmap(escudopixmap(escudos_, m_, ida.visitante, 20));
             }
             c.resultado->setText(textoconfronto(m_, i));
             // A cup of 16 opens at the round of 16: its clubs also fill the first column, one a
@@ -180,7 +180,7 @@ void TelaCopa::mostraliga(int liga) {
                     Caixa& primeira = caixas_[static_cast<size_t>(2 * k + lado)];
                     const int time = lado == 0 ? ida.mandante : ida.visitante;
                     escreveclube(primeira.nomes[0], m_, time);
-                    primeira.escudos[0]->setPixmap(escudoclube(m_, time, 20));
+                    primeira.escudos[0]->setPixmap(escudopixmap(escudos_, m_, time, 20));
                 }
             }
         }

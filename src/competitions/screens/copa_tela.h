@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "ui/escudos_tela.h"
+
 class QComboBox;
 class QLabel;
 
@@ -42,6 +44,7 @@ private:
     QComboBox* pais_ = nullptr;
     std::array<Caixa, kCaixas> caixas_;
     QLabel* campeao_;
+    CacheEscudos escudos_;
 };
 
 // Result text of a tie: leg 1 "hxa"; after leg 2 "-" and leg 2 seen from the leg-1 home club;

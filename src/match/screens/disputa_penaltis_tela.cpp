@@ -57,6 +57,7 @@ TelaDisputaPenaltis::TelaDisputaPenaltis(const Mundo& m, const TDisputaPenaltis&
         lista->setObjectName(QString("cobrancas%1").arg(lado + 1));
         preparagrade(lista, {"Batedor:", ""});
         lista->setSelectionMode(QAbstractItemView::NoSelection);
+        lista->setFocusPolicy(Qt::NoFocus);
         listas_[static_cast<size_t>(lado)] = lista;
         grade->addWidget(lista, 3, lado);
     }
