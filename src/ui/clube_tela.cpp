@@ -33,6 +33,11 @@ void pintaclube(QLabel* rotulo, const Mundo& m, int time) {
         return;
     }
     const TTime& t = m.times[static_cast<size_t>(time)];
+    // A club whose two colours are the same (unset in its file) would be unreadable.
+    if (t.corfundo == t.cortexto) {
+        rotulo->setStyleSheet("background-color: white; color: black; padding: 0 3px;");
+        return;
+    }
     rotulo->setStyleSheet(QString("background-color: %1; color: %2; padding: 0 3px;")
                               .arg(correferencia(t.corfundo).name(), correferencia(t.cortexto).name()));
 }

@@ -111,6 +111,21 @@ TEST(PenaltiNaPartida, ComClubeHumanoNoMaximoUmPorLadoEGolRegistrado) {
     EXPECT_GT(gols, 0);
 }
 
+TEST(PenaltiNaPartida, CadaLadoSoUmaVezMesmoEmMilharesDeSorteios) {
+    Mundo m = mundo(2, 6);
+    m.times[0].humano = 1;
+    preparadia(m, {{0, 1}});
+    PerguntasPenalti ia;
+    // The home side has had its penalty: only the away side can get one, and only once.
+    m.diajogo.jogos[0].penaltiusado[0] = 1;
+    for (int i = 0; i < 20000; ++i) sorteiapenalti(m, ia, 1);
+    EXPECT_EQ(ia.cobradas, 0);
+    EXPECT_EQ(ia.mostradas, 1);
+    // Neither side again.
+    for (int i = 0; i < 20000; ++i) sorteiapenalti(m, ia, 1);
+    EXPECT_EQ(ia.cobradas + ia.mostradas, 1);
+}
+
 TEST(PenaltiNaPartida, BatedoresECandidatosEmCampo) {
     Mundo m = mundo(2, 8);
     m.times[0].humano = 1;
