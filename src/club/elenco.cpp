@@ -2,6 +2,7 @@
 
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "season/registraevento.h"
 
 namespace tarvello {
 namespace {
@@ -74,6 +75,7 @@ void saidaclube(Mundo& m, int jogador) {
     j.time = -1;
     j.avenda = 0;
     j.escalacao = 0;
+    j.soproximojogo = 0;
     j.numero = 0;
     if (origem < static_cast<int>(m.financas.size()))
         m.financas[origem].salariosemanal -= j.salario;
@@ -85,6 +87,30 @@ void saidaclube(Mundo& m, int jogador) {
         if (t.cobradorfaltas == jogador) t.cobradorfaltas = 0;
     }
     recontaelenco(m, origem);
+}
+
+void mudaclube(Mundo& m, int jogador, int destino) {
+    if (jogador <= 0 || jogador >= static_cast<int>(m.jogadores.size())) return;
+    TJogador& j = m.jogadores[jogador];
+    const int origem = j.time;
+    if (origem == destino) return;
+    const bool entrehumanos = timevalido(m, origem) && timevalido(m, destino) &&
+                              m.times[origem].humano && m.times[destino].humano;
+    saidaclube(m, jogador);
+    // Whatever the old club held (or a stale record of a club-less player) does not follow him.
+    j.escalacao = 0;
+    j.soproximojogo = 0;
+    j.numero = 0;
+    j.avenda = 0;
+    if (!timevalido(m, destino)) {
+        j.time = -1;
+        return;
+    }
+    j.time = destino;
+    registraevento(m, jogador, destino, "time");
+    if (entrehumanos) j.soproximojogo = 1;
+    if (destino < static_cast<int>(m.financas.size())) m.financas[destino].salariosemanal += j.salario;
+    recontaelenco(m, destino);
 }
 
 }  // namespace tarvello

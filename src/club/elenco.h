@@ -19,7 +19,14 @@ void novocobrador(Mundo& m, int time);
 // The player leaves his club and belongs to none (`time` -1): he leaves the sale list and the
 // line-up, his salary leaves the wage bill, the club gets a new captain or free-kick taker
 // when he held either role, and its counts are recounted. A player without a club is left
-// as he is.
+// as he is. A player leaving is out of any line-up, including the mark of having just
+// arrived from another human club.
 void saidaclube(Mundo& m, int jogador);
+
+// The one path by which a player changes clubs: he leaves his club as with `saidaclube`, then
+// joins `destino` (none for -1) without a shirt number, a line-up place or a listing; the move
+// is recorded in his history, the wage bill and counts follow him. When both clubs are
+// human-run he is marked to play only from the next match day.
+void mudaclube(Mundo& m, int jogador, int destino);
 
 }  // namespace tarvello

@@ -183,7 +183,7 @@ int verificafalecimento(Mundo& m, int time) {
         const TJogador& j = m.jogadores[idx];
         if (j.idade <= 52) continue;
         if (j.idade > 60 || m.sorteia(3) == 0) {
-            saidaclube(m, idx);
+            mudaclube(m, idx, -1);
             m.times[time].pontos[kLiga] -= 5;
             return idx;
         }
