@@ -1,22 +1,137 @@
 #include "ui/tela_principal.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "club/financas.h"
+#include "club/plantel_textos.h"
+#include "club/screens/plantel_dialogos.h"
 #include "model/datas.h"
 #include "model/mundo.h"
+#include "model/tipos.h"
 #include "news/mensagens.h"
 #include "ui/tela.h"
 
 namespace tarvello {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// Grid columns in order: key and header text. The hidden ones carry the index, the numbers
+// sorted by and the line-up status.
+struct TColuna {
+    const char* chave;
+    const char* titulo;
+    bool oculta;
+};
+constexpr TColuna kColunas[] = {
+    {"id", "id", true},          {"status", "Nº", false},          {"posicaojog", "P", false},
+    {"condicao", "", false},     {"nome", "Nome", false},          {"funcaojog", "Função", false},
+    {"forca", "Força", false},   {"energia", "Energia", false},    {"salario", "Salário", false},
+    {"passe", "Valor", false},   {"gols", "Gols", false},          {"habilidades", "Caract.", false},
+    {"idade", "Idade", false},   {"moral", "Moral", false},        {"passet", "passet", true},
+    {"salariot", "salariot", true}, {"nxstatus", "nxstatus", true},
+};
+
+int col(const char* chave) {
+    for (int i = 0; i < static_cast<int>(std::size(kColunas)); ++i)
+        if (std::string_view(kColunas[i].chave) == chave) return i;
+    return -1;
+}
+
+// Shirt-number images: the number on the starter (green), reserve (amber) or unselected (grey)
+// colour; 87 a red cross for an unavailable player, 88 a blue clock for one who may only play
+// from the next match.
+QIcon iconestatus(int imagem) {
+    static QHash<int, QIcon> cache;
+    auto it = cache.find(imagem);
+    if (it != cache.end()) return *it;
+    QPixmap px(26, 18);
+    QColor fundo;
+    QString texto;
+    if (imagem == 87) {
+        fundo = QColor(200, 40, 40);
+        texto = "X";
+    } else if (imagem == 88) {
+        fundo = QColor(40, 90, 200);
+        texto = "P";
+    } else {
+        const int cor = imagem / 29, numero = imagem % 29;
+        fundo = cor == 0 ? QColor(30, 150, 60) : cor == 1 ? QColor(230, 160, 20) : QColor(170, 170, 170);
+        texto = numero > 0 ? QString::number(numero) : QString("-");
+    }
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(fundo);
+    p.setPen(fundo.darker(140));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 25, 17), 4, 4);
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.drawText(px.rect(), Qt::AlignCenter, texto);
+    p.end();
+    return *cache.insert(imagem, QIcon(px));
+}
+
+// Condition images as short marks: suspended, injured, three cards, and the star.
+QString textocondicao(int imagem) {
+    const bool estrela = imagem >= 5 && imagem != 12;
+    const int c = estrela ? imagem - 4 : imagem;
+    QString t = c == 1 ? "S" : c == 3 ? "+" : c == 4 ? "3A" : "";
+    if (estrela || imagem == 12) t = "★" + t;
+    return t;
+}
+QString dicacondicao(int imagem) {
+    const int c = imagem >= 5 && imagem != 12 ? imagem - 4 : imagem;
+    QString t = c == 1 ? "Suspenso" : c == 3 ? "Contundido" : c == 4 ? "3 cartões amarelos" : "";
+    if (imagem >= 5) t = t.isEmpty() ? "Estrela" : "Estrela - " + t;
+    return t;
+}
+
+QString textomoral(int moral) { return moral <= 1 ? "Ruim" : moral == 2 ? "Boa" : "Excelente"; }
+QColor cormoral(int moral) {
+    return moral <= 1 ? QColor(190, 30, 30) : moral == 2 ? QColor(60, 60, 60) : QColor(20, 130, 40);
+}
+
+// Position colours of the options are stored red in the low byte.
+QColor corposicao(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QTableWidgetItem* item(const QString& texto, Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* i = new QTableWidgetItem(texto);
+    i->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    i->setTextAlignment(alinhamento);
+    return i;
+}
+QTableWidgetItem* numero(int n) {
+    auto* i = item(QString::number(n), Qt::AlignRight | Qt::AlignVCenter);
+    i->setData(Qt::UserRole, n);
+    return i;
+}
+
+}  // namespace
 
 TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent), mundo_(&mundo) {
     setObjectName("TForm13");
@@ -27,34 +142,73 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     auto* centro = new QWidget(this);
     centro->setObjectName("centro");
     auto* v = new QVBoxLayout(centro);
+
+    // Top: club, coach, money, date, league, next match and news.
+    auto* topo = new QGridLayout;
     clube_ = new QLabel(centro);
     clube_->setObjectName("clube");
     QFont f = clube_->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.8);
     clube_->setFont(f);
-    v->addWidget(clube_);
+    topo->addWidget(clube_, 0, 0, 1, 2);
     tecnico_ = new QLabel(centro);
     tecnico_->setObjectName("tecnico");
-    v->addWidget(tecnico_);
-    auto* linha = new QGridLayout;
-    auto* rotulodinheiro = new QLabel("Seu dinheiro:", centro);
+    topo->addWidget(tecnico_, 1, 0, 1, 2);
+    topo->addWidget(new QLabel("Seu dinheiro:", centro), 2, 0);
     dinheiro_ = new QLabel(centro);
     dinheiro_->setObjectName("dinheiro");
-    linha->addWidget(rotulodinheiro, 0, 0);
-    linha->addWidget(dinheiro_, 0, 1);
+    topo->addWidget(dinheiro_, 2, 1);
     data_ = new QLabel(centro);
     data_->setObjectName("data");
-    linha->addWidget(data_, 1, 0, 1, 2);
+    topo->addWidget(data_, 0, 2);
     liga_ = new QLabel(centro);
     liga_->setObjectName("liga");
-    linha->addWidget(liga_, 2, 0, 1, 2);
+    topo->addWidget(liga_, 1, 2);
+    adversario_ = new QLabel(centro);
+    adversario_->setObjectName("adversario");
+    topo->addWidget(adversario_, 2, 2);
     noticias_ = new QLabel(centro);
     noticias_->setObjectName("noticias");
-    linha->addWidget(noticias_, 3, 0, 1, 2);
-    linha->setColumnStretch(2, 1);
-    v->addLayout(linha);
-    v->addStretch(1);
+    topo->addWidget(noticias_, 3, 2);
+    topo->setColumnStretch(1, 1);
+    topo->setColumnStretch(2, 1);
+    v->addLayout(topo);
+
+    // Centre: the squad grid beside the team and player tabs.
+    auto* meio = new QHBoxLayout;
+    grade_ = new QTableWidget(centro);
+    grade_->setObjectName("plantel");
+    grade_->setColumnCount(static_cast<int>(std::size(kColunas)));
+    for (int c = 0; c < grade_->columnCount(); ++c) {
+        auto* h = new QTableWidgetItem(kColunas[c].titulo);
+        h->setData(Qt::UserRole, QString(kColunas[c].chave));
+        grade_->setHorizontalHeaderItem(c, h);
+        grade_->setColumnHidden(c, kColunas[c].oculta);
+    }
+    grade_->verticalHeader()->setVisible(false);
+    grade_->verticalHeader()->setDefaultSectionSize(20);
+    grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grade_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade_->setIconSize(QSize(26, 18));
+    grade_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grade_->horizontalHeader()->setSectionsClickable(true);
+    grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grade_->horizontalHeader()->setSectionResizeMode(col("nome"), QHeaderView::Stretch);
+    connect(grade_, &QTableWidget::cellClicked, this, &TelaPrincipal::clicou);
+    connect(grade_, &QTableWidget::customContextMenuRequested, this, &TelaPrincipal::menujogador);
+    connect(grade_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TelaPrincipal::ordena);
+    meio->addWidget(grade_, 3);
+
+    abas_ = new QTabWidget(centro);
+    abas_->setObjectName("abas");
+    abas_->addTab(montaladotime(abas_), "Time");
+    abas_->addTab(montapainel(abas_), "Jogador");
+    abas_->setMinimumWidth(230);
+    meio->addWidget(abas_, 1);
+    v->addLayout(meio, 1);
+
     auto* botoes = new QHBoxLayout;
     auto* noticias = new QPushButton("Notícias", centro);
     noticias->setObjectName("botaonoticias");
@@ -64,12 +218,13 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     botoes->addStretch(1);
     jogar_ = new QPushButton("Jogar >>", centro);
     jogar_->setObjectName("jogar");
-    connect(jogar_, &QPushButton::clicked, this, &TelaPrincipal::jogar);
+    connect(jogar_, &QPushButton::clicked, this, &TelaPrincipal::confirma);
     botoes->addWidget(jogar_);
     v->addLayout(botoes);
     setCentralWidget(centro);
 
     atualiza();
+    montaplantel();
     resize(800, 600);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);
@@ -77,9 +232,133 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
 
 TelaPrincipal::~TelaPrincipal() = default;
 
+QWidget* TelaPrincipal::montaladotime(QWidget* pai) {
+    auto* w = new QWidget(pai);
+    auto* v = new QVBoxLayout(w);
+    v->addWidget(new QLabel("Seleção tática automática:", w));
+    esquemas_ = new QListWidget(w);
+    esquemas_->setObjectName("esquemas");
+    esquemas_->setMaximumHeight(130);
+    connect(esquemas_, &QListWidget::itemClicked, this, [this](QListWidgetItem* i) {
+        if (preenchendo_ || !i) return;
+        escalaautomatica(*mundo_, plantel_, i->text().toStdString());
+        preenchegrade();
+        mostracontagem();
+    });
+    v->addWidget(esquemas_);
+
+    auto* g = new QGridLayout;
+    g->addWidget(new QLabel("Titulares:", w), 0, 0);
+    titulares_ = new QLabel(w);
+    titulares_->setObjectName("titulares");
+    g->addWidget(titulares_, 0, 1);
+    g->addWidget(new QLabel("Reservas:", w), 1, 0);
+    reservas_ = new QLabel(w);
+    reservas_->setObjectName("reservas");
+    g->addWidget(reservas_, 1, 1);
+    g->addWidget(new QLabel("Esquema:", w), 2, 0);
+    esquema_ = new QLabel(w);
+    esquema_->setObjectName("esquema");
+    QFont f = esquema_->font();
+    f.setBold(true);
+    esquema_->setFont(f);
+    g->addWidget(esquema_, 2, 1);
+    g->addWidget(new QLabel("Capitão:", w), 3, 0);
+    capitao_ = new QComboBox(w);
+    capitao_->setObjectName("capitao");
+    g->addWidget(capitao_, 3, 1);
+    g->addWidget(new QLabel("Cobrança faltas:", w), 4, 0);
+    cobrador_ = new QComboBox(w);
+    cobrador_->setObjectName("cobrador");
+    g->addWidget(cobrador_, 4, 1);
+    g->setColumnStretch(1, 1);
+    v->addLayout(g);
+    // Choosing an entry names the player at once.
+    auto escolhe = [this](QComboBox* c, bool capitao) {
+        connect(c, &QComboBox::activated, this, [this, c, capitao](int i) {
+            const int j = c->itemData(i).toInt();
+            if (j <= 0 || plantel_.time < 0) return;
+            TTime& t = mundo_->times[static_cast<size_t>(plantel_.time)];
+            (capitao ? t.capitao : t.cobradorfaltas) = j;
+        });
+    };
+    escolhe(capitao_, true);
+    escolhe(cobrador_, false);
+
+    v->addWidget(new QLabel("Confiança diretoria:", w));
+    diretoria_ = new QProgressBar(w);
+    diretoria_->setObjectName("confiancadiretoria");
+    diretoria_->setRange(0, 100);
+    v->addWidget(diretoria_);
+    v->addWidget(new QLabel("Confiança torcida:", w));
+    torcida_ = new QProgressBar(w);
+    torcida_->setObjectName("confiancatorcida");
+    torcida_->setRange(0, 100);
+    v->addWidget(torcida_);
+    moral_ = new QLabel(w);
+    moral_->setObjectName("moraltime");
+    v->addWidget(moral_);
+    salvar_ = new QCheckBox("Salvar escalação", w);
+    salvar_->setObjectName("salvarescalacao");
+    salvar_->setChecked(mundo_->estado.salvarescalacao != 0);
+    connect(salvar_, &QCheckBox::toggled, this,
+            [this](bool b) { mundo_->estado.salvarescalacao = b ? 1 : 0; });
+    v->addWidget(salvar_);
+    v->addStretch(1);
+    return w;
+}
+
+QWidget* TelaPrincipal::montapainel(QWidget* pai) {
+    auto* paginas = new QTabWidget(pai);
+    auto* w = new QWidget(paginas);
+    auto* v = new QVBoxLayout(w);
+    auto rotulo = [&](const char* nome) {
+        auto* l = new QLabel(w);
+        l->setObjectName(nome);
+        l->setWordWrap(true);
+        v->addWidget(l);
+        return l;
+    };
+    pnome_ = rotulo("jnome");
+    QFont f = pnome_->font();
+    f.setBold(true);
+    pnome_->setFont(f);
+    pposicao_ = rotulo("jposicao");
+    pforca_ = rotulo("jforca");
+    pidade_ = rotulo("jidade");
+    psalario_ = rotulo("jsalario");
+    ppasse_ = rotulo("jpasse");
+    pjogos_ = rotulo("jjogos");
+    pgols_ = rotulo("jgols");
+    pamarelos_ = rotulo("jamarelos");
+    phabilidades_ = rotulo("jhabilidades");
+    psituacao_ = rotulo("jsituacao");
+    psituacao_->setStyleSheet("color: rgb(180, 0, 0)");
+    pcontrato_ = rotulo("jcontrato");
+    pmudaposicao_ = new QPushButton("posição", w);
+    pmudaposicao_->setObjectName("botaoposicao");
+    connect(pmudaposicao_, &QPushButton::clicked, this, [this] {
+        if (jogadorpainel_ > 0) mudaposicao(jogadorpainel_);
+    });
+    v->addWidget(pmudaposicao_);
+    pretiravenda_ = new QPushButton("Jogador à venda, clique aqui para retira-lo", w);
+    pretiravenda_->setObjectName("retiravenda");
+    connect(pretiravenda_, &QPushButton::clicked, this, [this] {
+        if (jogadorpainel_ <= 0) return;
+        retiradavenda(*mundo_, jogadorpainel_);
+        const int l = plantel_.linhadojogador(jogadorpainel_);
+        if (l >= 0) preenchelinha(l);
+        mostrajogador(jogadorpainel_);
+    });
+    v->addWidget(pretiravenda_);
+    v->addStretch(1);
+    paginas->addTab(w, "Informações");
+    mostrajogador(0);
+    return paginas;
+}
+
 void TelaPrincipal::montamenus() {
-    // The screens behind most entries come with their own subsystems; until then the entries
-    // are there but disabled.
+    // Entries whose screens come with other subsystems stay disabled until those exist.
     auto entrada = [](QMenu* menu, const QString& texto, bool ativa = false) {
         QAction* a = menu->addAction(texto);
         a->setEnabled(ativa);
@@ -115,26 +394,267 @@ void TelaPrincipal::atualiza() {
     const Mundo& m = *mundo_;
     const int c = m.estado.timeatual;
     const bool valido = c >= 0 && c < static_cast<int>(m.times.size());
-    clube_->setText(valido ? QString::fromStdString(m.times[static_cast<size_t>(c)].nome.utf8())
-                           : QString());
-    const int t = m.estado.tecnicoatual;
-    tecnico_->setText(t >= 0 && t < static_cast<int>(m.tecnicos.size())
-                          ? "Técnico: " + QString::fromStdString(m.tecnicos[static_cast<size_t>(t)].nome.utf8())
+    const TTime* t = valido ? &m.times[static_cast<size_t>(c)] : nullptr;
+    clube_->setText(t ? qs(t->nome.utf8()) : QString());
+    const int tc = m.estado.tecnicoatual;
+    tecnico_->setText(tc >= 0 && tc < static_cast<int>(m.tecnicos.size())
+                          ? "Técnico: " + qs(m.tecnicos[static_cast<size_t>(tc)].nome.utf8())
                           : QString());
-    dinheiro_->setText(valido ? "$ " + QString::fromStdString(formatadinheiro(
-                                           m.times[static_cast<size_t>(c)].dinheiro))
-                              : QString());
-    liga_->setText(QString::fromStdString(m.estado.nomeliga.utf8()));
-    noticias_->setText(valido ? QString::fromStdString(textonaolidas(naolidas(m, c))) : QString());
+    dinheiro_->setText(t ? "$ " + qs(formatadinheiro(t->dinheiro)) : QString());
+    liga_->setText(qs(m.estado.nomeliga.utf8()));
+    noticias_->setText(t ? qs(textonaolidas(naolidas(m, c))) : QString());
+    const std::string adv = t ? textoproximoadversario(m, c) : std::string();
+    adversario_->setText(adv.empty() ? QString() : "Próximo jogo: " + qs(adv));
     const int d = m.estado.dataatual;
     if (d >= 1 && d <= static_cast<int>(m.calendario.size()))
-    {
-        const TDataCivil c = decodificadata(m.calendario[static_cast<size_t>(d - 1)].data);
-        data_->setText(QString("Data: %1/%2/%3")
-                           .arg(c.dia, 2, 10, QChar('0'))
-                           .arg(c.mes, 2, 10, QChar('0'))
-                           .arg(c.ano));
+        data_->setText("Data: " + qs(textodatacurta(m.calendario[static_cast<size_t>(d - 1)].data)));
+    diretoria_->setValue(t ? std::clamp(t->confiancadiretoria, 0, 100) : 0);
+    torcida_->setValue(t ? std::clamp(t->confiancatorcida, 0, 100) : 0);
+    moral_->setText(t ? qs(textomoraltime(t->moraltime)) : QString());
+}
+
+int TelaPrincipal::coluna(const QString& chave) const { return col(chave.toUtf8().constData()); }
+
+int TelaPrincipal::jogadordalinha(int linha) const {
+    if (linha < 0 || linha >= static_cast<int>(plantel_.linhas.size())) return 0;
+    return plantel_.linhas[static_cast<size_t>(linha)].jogador;
+}
+
+void TelaPrincipal::montaplantel() {
+    jogar_->setEnabled(false);
+    plantel_ = tarvello::montaplantel(*mundo_, mundo_->estado.timeatual);
+    preenchegrade();
+    listaesquemas();
+    mostracontagem();
+    if (!plantel_.linhas.empty()) mostrajogador(plantel_.linhas.front().jogador);
+}
+
+void TelaPrincipal::preenchegrade() {
+    preenchendo_ = true;
+    grade_->setRowCount(static_cast<int>(plantel_.linhas.size()));
+    for (int l = 0; l < grade_->rowCount(); ++l) preenchelinha(l);
+
+    // Captain and free-kick lists follow the grid order.
+    const Mundo& m = *mundo_;
+    const bool valido = plantel_.time >= 0;
+    for (QComboBox* c : {capitao_, cobrador_}) {
+        c->clear();
+        for (const TLinhaPlantel& l : plantel_.linhas) {
+            const TJogador& j = m.jogadores[static_cast<size_t>(l.jogador)];
+            c->addItem(qs(j.nome.utf8()) + " - " + QChar(letraposicao(j.posicaooriginal)), l.jogador);
+        }
     }
+    if (valido) {
+        const TTime& t = m.times[static_cast<size_t>(plantel_.time)];
+        capitao_->setCurrentIndex(capitao_->findData(t.capitao));
+        cobrador_->setCurrentIndex(cobrador_->findData(t.cobradorfaltas));
+    }
+    preenchendo_ = false;
+}
+
+void TelaPrincipal::preenchelinha(int l) {
+    const Mundo& m = *mundo_;
+    const TLinhaPlantel& lp = plantel_.linhas[static_cast<size_t>(l)];
+    const TJogador& j = m.jogadores[static_cast<size_t>(lp.jogador)];
+    const QString dica = qs(dicacontrato(m, lp.jogador));
+
+    auto* id = item(QString::number(lp.jogador));
+    grade_->setItem(l, col("id"), id);
+    auto* st = item(QString());
+    st->setIcon(iconestatus(imagemstatus(lp.status, j.numero)));
+    grade_->setItem(l, col("status"), st);
+    grade_->setItem(l, col("posicaojog"), item(QChar(letraposicao(j.posicao)), Qt::AlignCenter));
+    const int ic = imagemcondicao(m, lp.jogador);
+    auto* cond = item(textocondicao(ic), Qt::AlignCenter);
+    cond->setToolTip(dicacondicao(ic));
+    if (ic != 12 && ic != 0) cond->setForeground(QColor(200, 0, 0));
+    else cond->setForeground(QColor(200, 150, 0));
+    grade_->setItem(l, col("condicao"), cond);
+    grade_->setItem(l, col("nome"), item(qs(j.nome.utf8())));
+    grade_->setItem(l, col("funcaojog"), item(qs(nomefuncao(j.posicao, j.funcao))));
+    grade_->setItem(l, col("forca"), numero(j.forca));
+
+    auto* energia = new QProgressBar(grade_);
+    energia->setRange(0, 100);
+    energia->setValue(std::clamp(j.energia, 0, 100));
+    energia->setFormat("%v");
+    energia->setMaximumHeight(16);
+    grade_->setCellWidget(l, col("energia"), energia);
+    grade_->setItem(l, col("energia"), numero(j.energia));
+
+    grade_->setItem(l, col("salario"), item(qs(formatadinheiro(j.salario)), Qt::AlignRight | Qt::AlignVCenter));
+    const int valor = valorgrade(j);
+    auto* passe = item(qs(formatak(valor)), Qt::AlignRight | Qt::AlignVCenter);
+    passe->setToolTip(qs(formatamil(valor)));
+    if (j.avenda) passe->setForeground(QColor(0, 0, 190));
+    grade_->setItem(l, col("passe"), passe);
+    grade_->setItem(l, col("gols"), numero(golsgrade(j)));
+    auto* hab = item(qs(textohabilidades(j, false)));
+    hab->setToolTip(qs(textohabilidades(j, true)));
+    grade_->setItem(l, col("habilidades"), hab);
+    grade_->setItem(l, col("idade"), numero(j.idade));
+    auto* moral = item(textomoral(j.moral), Qt::AlignCenter);
+    moral->setForeground(cormoral(j.moral));
+    moral->setData(Qt::UserRole, j.moral + 7);
+    grade_->setItem(l, col("moral"), moral);
+    grade_->setItem(l, col("passet"), numero(valor));
+    grade_->setItem(l, col("salariot"), numero(j.salario));
+    grade_->setItem(l, col("nxstatus"), item(QString::number(lp.status)));
+
+    const QColor fundo = m.estado.cornalista && posicaovalida(j.posicao)
+                             ? corposicao(m.estado.cores[j.posicao])
+                             : corlinha(l);
+    for (int c = 0; c < grade_->columnCount(); ++c) {
+        if (QTableWidgetItem* i = grade_->item(l, c)) {
+            i->setBackground(fundo);
+            if (!dica.isEmpty() && c != col("condicao") && c != col("passe") && c != col("habilidades"))
+                i->setToolTip(dica);
+        }
+    }
+}
+
+void TelaPrincipal::mostracontagem() {
+    const TContagem& c = plantel_.contagem;
+    titulares_->setText(QString::number(c.titulares));
+    reservas_->setText(QString::number(c.reservas));
+    esquema_->setText(qs(c.esquema));
+    jogar_->setEnabled(c.podejogar);
+    preenchendo_ = true;
+    esquemas_->clearSelection();
+    esquemas_->setCurrentRow(-1);
+    if (c.podejogar) {
+        const auto achados = esquemas_->findItems(qs(c.esquema), Qt::MatchExactly);
+        if (!achados.isEmpty()) esquemas_->setCurrentItem(achados.front());
+    }
+    preenchendo_ = false;
+}
+
+void TelaPrincipal::listaesquemas() {
+    preenchendo_ = true;
+    esquemas_->clear();
+    if (plantel_.time >= 0)
+        for (const std::string& e : tarvello::listaesquemas(*mundo_, plantel_.time)) esquemas_->addItem(qs(e));
+    preenchendo_ = false;
+}
+
+void TelaPrincipal::mostrajogador(int jogador) {
+    const Mundo& m = *mundo_;
+    const bool valido = jogador > 0 && jogador < static_cast<int>(m.jogadores.size());
+    jogadorpainel_ = valido ? jogador : 0;
+    for (QLabel* l : {pnome_, pposicao_, pforca_, pidade_, psalario_, ppasse_, pjogos_, pgols_,
+                      pamarelos_, phabilidades_, psituacao_, pcontrato_})
+        l->clear();
+    pmudaposicao_->setEnabled(valido);
+    pretiravenda_->setVisible(false);
+    if (!valido) return;
+    const TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
+    pnome_->setText(qs(textonumeronome(j)));
+    pposicao_->setText(QChar(letraposicao(j.posicaooriginal)));
+    pforca_->setText("Força: " + QString::number(j.forca));
+    pidade_->setText("Idade: " + QString::number(j.idade));
+    psalario_->setText("Salário: $ " + qs(formatadinheiro(j.salario)));
+    ppasse_->setText("Valor passe: $ " + qs(formatadinheiro(j.passe)));
+    int jogos = 0;
+    for (int k = kLiga; k <= kMundialClubes; ++k) jogos += j.partidas[k];
+    pjogos_->setText("Jogos: " + QString::number(jogos));
+    pgols_->setText("Gols: " + QString::number(golsgrade(j)));
+    const int k = m.estado.competicaoatual;
+    pamarelos_->setText("Cartões amarelos: " +
+                        QString::number(k >= 0 && k < kNumCompeticoes ? j.amarelos[k] : 0));
+    phabilidades_->setText("Características: " + qs(textohabilidades(j, true)));
+    psituacao_->setText(qs(textosituacao(m, jogador)));
+    pcontrato_->setText(qs(textocontrato(m, jogador)));
+    pmudaposicao_->setEnabled(podeimprovisar(j));
+    pretiravenda_->setVisible(j.avenda != 0);
+}
+
+void TelaPrincipal::clicou(int linha, int coluna) {
+    const int j = jogadordalinha(linha);
+    if (j <= 0) return;
+    mostrajogador(j);
+    if (coluna == col("status")) {
+        if (clicastatus(*mundo_, plantel_, linha)) {
+            preenchelinha(linha);
+            mostracontagem();
+        }
+    } else if (coluna == col("funcaojog")) {
+        escolhefuncao(linha);
+    }
+}
+
+void TelaPrincipal::escolhefuncao(int linha) {
+    const int j = jogadordalinha(linha);
+    const int posicao = mundo_->jogadores[static_cast<size_t>(j)].posicao;
+    QMenu menu(this);
+    menu.setObjectName("funcoes");
+    const int n = posicao == kGoleiro ? 1 : posicao == kZagueiro ? 2 : 3;
+    for (int f = 0; f < n; ++f) menu.addAction(qs(nomefuncao(posicao, f)))->setData(f);
+    const QRect r = grade_->visualItemRect(grade_->item(linha, col("funcaojog")));
+    QAction* a = menu.exec(grade_->viewport()->mapToGlobal(r.bottomLeft()));
+    if (!a) return;
+    mudafuncao(*mundo_, plantel_, linha, a->data().toInt());
+    preenchelinha(linha);
+    mostracontagem();
+}
+
+void TelaPrincipal::menujogador(const QPoint& pos) {
+    const int linha = grade_->rowAt(pos.y());
+    const int j = jogadordalinha(linha);
+    if (j <= 0) return;
+    grade_->selectRow(linha);
+    mostrajogador(j);
+    QMenu menu(this);
+    menu.setObjectName("menujogador");
+    QAction* posicao = menu.addAction("Mudar posição");
+    posicao->setEnabled(podeimprovisar(mundo_->jogadores[static_cast<size_t>(j)]));
+    QAction* numero = menu.addAction("Escolher número");
+    QAction* a = menu.exec(grade_->viewport()->mapToGlobal(pos));
+    if (a == posicao) mudaposicao(j);
+    else if (a == numero) escolhenumero(j);
+}
+
+void TelaPrincipal::mudaposicao(int jogador) {
+    TelaImprovisa t(*mundo_, jogador, this);
+    if (t.exec() != QDialog::Accepted || !t.mudou()) return;
+    const int l = plantel_.linhadojogador(jogador);
+    if (l >= 0) preenchelinha(l);
+    contaescalacao(*mundo_, plantel_);
+    listaesquemas();
+    mostracontagem();
+    // The coach looks at the line-up again before it can be played.
+    jogar_->setEnabled(false);
+    mostrajogador(jogador);
+}
+
+void TelaPrincipal::escolhenumero(int jogador) {
+    TelaNumero t(*mundo_, jogador, this);
+    if (t.exec() != QDialog::Accepted || !t.mudou()) return;
+    for (int l = 0; l < grade_->rowCount(); ++l) preenchelinha(l);  // a team-mate may lose his
+    mostrajogador(jogador);
+}
+
+void TelaPrincipal::ordena(int coluna) {
+    if (coluna == col("salario")) {
+        ordemsalario_ = ordemsalario_ == 1 ? 2 : 1;
+        ordenaplantel(*mundo_, plantel_, kPorSalario, ordemsalario_ == 1);
+    } else if (coluna == col("passe")) {
+        ordemvalor_ = ordemvalor_ == 1 ? 2 : 1;
+        ordenaplantel(*mundo_, plantel_, kPorValor, ordemvalor_ == 1);
+    } else if (coluna == col("posicaojog")) {
+        ordenaplantel(*mundo_, plantel_, kPorPosicao);
+    } else {
+        return;
+    }
+    preenchegrade();
+}
+
+void TelaPrincipal::confirma() {
+    if (!confirmaescalacao(*mundo_, plantel_)) {
+        mostracontagem();
+        return;
+    }
+    jogar_->setEnabled(false);
+    emit jogar();
 }
 
 void TelaPrincipal::closeEvent(QCloseEvent* e) {

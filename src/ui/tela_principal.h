@@ -2,15 +2,24 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "club/plantel.h"
+
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QListWidget;
+class QProgressBar;
 class QPushButton;
+class QTableWidget;
+class QTabWidget;
 
 namespace tarvello {
 
 struct Mundo;
 
 // The human coach's hub between match days, built for the coach whose turn it is
-// (`timeatual`). The running world belongs to the game controller.
+// (`timeatual`): his squad grid with the line-up, the club's gauges, and the commands. The
+// running world belongs to the game controller.
 class TelaPrincipal : public QMainWindow {
     Q_OBJECT
 public:
@@ -18,8 +27,13 @@ public:
     ~TelaPrincipal() override;
 
     Mundo& mundo() { return *mundo_; }
+    const TPlantel& plantel() const { return plantel_; }
     // Redraws the labels from the world.
     void atualiza();
+    // Refills the squad grid from the world (after anything changed the squad).
+    void montaplantel();
+    // Grid column of a key ("status", "nome", "nxstatus", ...), -1 when unknown.
+    int coluna(const QString& chave) const;
 
 signals:
     // "Jogar >>": the coach confirmed his line-up (his club's row of the day exists).
@@ -32,8 +46,28 @@ protected:
 
 private:
     void montamenus();
+    QWidget* montaladotime(QWidget* pai);
+    QWidget* montapainel(QWidget* pai);
+    void preenchegrade();
+    void preenchelinha(int linha);
+    void mostracontagem();
+    void listaesquemas();
+    void mostrajogador(int jogador);
+    void clicou(int linha, int coluna);
+    void escolhefuncao(int linha);
+    void menujogador(const QPoint& pos);
+    void mudaposicao(int jogador);
+    void escolhenumero(int jogador);
+    void ordena(int coluna);
+    void confirma();
+    int jogadordalinha(int linha) const;
 
     Mundo* mundo_;
+    TPlantel plantel_;
+    bool preenchendo_ = false;
+    int ordemsalario_ = 0, ordemvalor_ = 0;  // last sort direction of the two headers
+    int jogadorpainel_ = 0;
+
     QPushButton* jogar_;
     QLabel* clube_;
     QLabel* tecnico_;
@@ -41,6 +75,34 @@ private:
     QLabel* data_;
     QLabel* liga_;
     QLabel* noticias_;
+    QLabel* adversario_;
+    QTableWidget* grade_;
+    QTabWidget* abas_;
+    QListWidget* esquemas_;
+    QLabel* titulares_;
+    QLabel* reservas_;
+    QLabel* esquema_;
+    QComboBox* capitao_;
+    QComboBox* cobrador_;
+    QProgressBar* diretoria_;
+    QProgressBar* torcida_;
+    QLabel* moral_;
+    QCheckBox* salvar_;
+    // Player panel.
+    QLabel* pnome_;
+    QLabel* pposicao_;
+    QLabel* pforca_;
+    QLabel* pidade_;
+    QLabel* psalario_;
+    QLabel* ppasse_;
+    QLabel* pjogos_;
+    QLabel* pgols_;
+    QLabel* pamarelos_;
+    QLabel* phabilidades_;
+    QLabel* psituacao_;
+    QLabel* pcontrato_;
+    QPushButton* pmudaposicao_;
+    QPushButton* pretiravenda_;
 };
 
 }  // namespace tarvello

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "../apoio/mundopequeno.h"
+#include "principal_apoio.h"
 #include "competitions/calendario.h"
 #include "match/screens/dialogos_partida.h"
 #include "match/screens/partida_tela.h"
@@ -88,7 +89,7 @@ TEST(TelasDiaJogo, UmTecnicoJogaUmaRodadaEVoltaATelaPrincipal) {
     EXPECT_EQ(c.principal()->objectName(), "TForm13");
     EXPECT_EQ(m->estado.timeatual, humano);
 
-    c.principal()->findChild<QPushButton*>("jogar")->click();
+    escalaejoga(c.principal());
     ASSERT_NE(c.partidas(), nullptr);
     EXPECT_EQ(c.partidas()->objectName(), "TForm46");
     EXPECT_TRUE(c.partidas()->findChild<QLabel*>("titulo")->text().contains("1ª rodada"));
@@ -122,11 +123,11 @@ TEST(TelasDiaJogo, DoisTecnicosSeRevezam) {
     c.inicia();
     // The coach who chose last goes first.
     EXPECT_EQ(m->estado.timeatual, segundo);
-    c.principal()->findChild<QPushButton*>("jogar")->click();
+    escalaejoga(c.principal());
     ASSERT_NE(c.principal(), nullptr);
     EXPECT_EQ(m->estado.timeatual, primeiro);
     EXPECT_EQ(c.partidas(), nullptr);  // not before both have confirmed
-    c.principal()->findChild<QPushButton*>("jogar")->click();
+    escalaejoga(c.principal());
     ASSERT_NE(c.partidas(), nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(c.resultados() != nullptr, 20000);
     c.resultados()->findChild<QPushButton*>("continuar")->click();
