@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,6 +26,10 @@
 #include "club/financas.h"
 #include "club/plantel_textos.h"
 #include "club/screens/plantel_dialogos.h"
+#include "competitions/screens/calendario_clube_tela.h"
+#include "competitions/screens/classificacao_tela.h"
+#include "competitions/screens/copa_tela.h"
+#include "competitions/screens/tabela_jogos_tela.h"
 #include "model/datas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -373,10 +378,38 @@ void TelaPrincipal::montamenus() {
     QAction* sobre = entrada(opcoes, "Sobre o jogo", true);
     connect(sobre, &QAction::triggered, this, [this] { mostramensagem(this, "Tarvello 2008"); });
 
+    // The competition windows open over the main screen and close back to it.
+    auto janela = [this](QWidget* w) {
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->setWindowFlag(Qt::Window);
+        w->setWindowModality(Qt::ApplicationModal);
+        w->show();
+        centraliza(w);
+    };
+    auto calendario = [this, janela] {
+        if (mundo_->estado.timeatual >= 0) janela(new TelaCalendarioClube(*mundo_, mundo_->estado.timeatual, this));
+    };
+    auto classificacao = [this, janela] { janela(new TelaClassificacao(*mundo_, this)); };
     QMenu* tabela = menuBar()->addMenu("Tabela de jogos");
-    for (const char* t : {"Jogos do seu time", "Tabela de jogos", "Tabela Copa",
-                          "2ª fase - Competições internacionais", "Jogos Amistosos"})
-        entrada(tabela, t);
+    connect(entrada(tabela, "Jogos do seu time", true), &QAction::triggered, this, calendario);
+    connect(entrada(tabela, "Tabela de jogos", true), &QAction::triggered, this,
+            [this, janela] { janela(new TelaTabelaJogos(*mundo_, this)); });
+    QAction* copa = entrada(tabela, "Tabela Copa", mundo_->estado.ckcopa != 0 && !mundo_->ligas.empty());
+    connect(copa, &QAction::triggered, this, [this, janela] {
+        // The cup of the coach's country, else of the first league.
+        int liga = 0;
+        const int c = mundo_->estado.timeatual;
+        for (size_t l = 0; l < mundo_->ligas.size(); ++l)
+            if (c >= 0 && mundo_->ligas[l].pais == mundo_->times[static_cast<size_t>(c)].pais)
+                liga = static_cast<int>(l);
+        janela(new TelaCopa(*mundo_, liga, this));
+    });
+    for (const char* t : {"2ª fase - Competições internacionais", "Jogos Amistosos"}) entrada(tabela, t);
+    QAction* tabelas = menuBar()->addAction("Classificação");
+    tabelas->setToolTip("Tabela de classificação - F5");
+    connect(tabelas, &QAction::triggered, this, classificacao);
+    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, classificacao);
+    connect(new QShortcut(Qt::Key_F4, this), &QShortcut::activated, this, calendario);
     QMenu* financas = menuBar()->addMenu("Finanças");
     entrada(financas, "Finanças do Time");
     entrada(financas, "Empréstimo bancário");

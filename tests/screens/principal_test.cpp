@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 #include "club/plantel_textos.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/calendario.h"
+#include "competitions/screens/classificacao_tela.h"
 #include "match/escalacao.h"
 #include "model/hoje.h"
 #include "model/tipos.h"
@@ -177,6 +179,15 @@ TEST(TelaPrincipalPlantel, MenuDoJogadorEJanelas) {
     const QRect r = t.grade->visualItemRect(t.grade->item(2, t.tela.coluna("nome")));
     emit t.grade->customContextMenuRequested(r.center());
     EXPECT_EQ(entradas, (QStringList{"Mudar posição", "Escolher número"}));
+
+    // The standings open over the main screen.
+    for (QAction* a : t.tela.menuBar()->actions())
+        if (a->text() == "Classificação") a->trigger();
+    auto* tabela = t.tela.findChild<TelaClassificacao*>();
+    ASSERT_NE(tabela, nullptr);
+    EXPECT_TRUE(tabela->isVisible());
+    EXPECT_TRUE(tabela->isWindow());
+    tabela->close();
 
     // Shirt number 10 leaves the team-mate who wore it.
     const int a = t.jogador(2), b = t.jogador(3);
