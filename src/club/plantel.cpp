@@ -200,12 +200,26 @@ bool oferecido(const TEsquemaHumano& e, const TDisponiveis& d) {
     return L + Z >= e.d && M >= e.meias && A >= e.a;
 }
 
+// Fit outfield players by position (and `disponiveis` recounted), without those who may only
+// play from the next match: a formation is offered and split only with players who can start.
+TDisponiveis aptos(Mundo& m, int time) {
+    TDisponiveis d = contadisponiveis(m, time);
+    for (int i : elenco(m, time)) {
+        const TJogador& j = m.jogadores[i];
+        if (j.soproximojogo && j.posicao >= 1 && j.posicao <= 4 && escalavel(m, i)) {
+            --d.porposicao[j.posicao];
+            --d.total;
+        }
+    }
+    return d;
+}
+
 }  // namespace
 
 std::vector<std::string> listaesquemas(Mundo& m, int time) {
     std::vector<std::string> r;
     if (!timevalido(m, time)) return r;
-    const TDisponiveis d = contadisponiveis(m, time);
+    const TDisponiveis d = aptos(m, time);
     for (const auto& e : kEsquemas)
         if (oferecido(e, d)) r.emplace_back(e.nome);
     return r;
@@ -216,7 +230,7 @@ bool escalaautomatica(Mundo& m, TPlantel& p, std::string_view esquema) {
     for (const auto& x : kEsquemas)
         if (esquema == x.nome) e = &x;
     if (!e || !timevalido(m, p.time)) return false;
-    const TDisponiveis disp = contadisponiveis(m, p.time);
+    const TDisponiveis disp = aptos(m, p.time);
 
     std::vector<int> candidatos;  // row numbers, best first
     for (size_t i = 0; i < p.linhas.size(); ++i) {
