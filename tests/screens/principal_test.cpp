@@ -222,3 +222,26 @@ TEST(TelaPrincipalPlantel, MenuDoJogadorEJanelas) {
     volta.findChild<QPushButton*>("cancelar")->click();
     EXPECT_EQ(m->jogadores[a].posicao, kAtacante);  // "Cancelar" changes nothing
 }
+
+TEST(TelaPrincipalPlantel, CoresPorPosicaoEJogadorAVenda) {
+    auto m = mundohumano();
+    m->estado.cornalista = 1;
+    m->estado.cores[kGoleiro] = 4822164;  // red 148, green 148, blue 73
+    const int listado = elenco(*m, 0)[4];
+    m->jogadores[listado].passe = 20000;
+    m->jogadores[listado].avenda = 1;
+    m->jogadores[listado].precovenda = 35000;
+    Tela t(*m);
+    EXPECT_EQ(t.grade->item(0, t.tela.coluna("nome"))->background().color(), QColor(148, 148, 73));
+
+    const int l = t.tela.plantel().linhadojogador(listado);
+    EXPECT_EQ(t.celula(l, "passe"), "35 k");
+    EXPECT_EQ(t.celula(l, "passet"), "35000");
+    t.clica(l, "nome");
+    auto* retira = t.tela.findChild<QPushButton*>("retiravenda");
+    EXPECT_FALSE(retira->isHidden());
+    retira->click();
+    EXPECT_EQ(m->jogadores[listado].avenda, 0);
+    EXPECT_EQ(t.celula(l, "passe"), "20 k");
+    EXPECT_TRUE(retira->isHidden());
+}
