@@ -94,6 +94,7 @@ TelaCalendarioClube::TelaCalendarioClube(Mundo& m, int time, QWidget* parent)
     grade_->setHorizontalHeaderLabels({"Data", "", "Resultado", "Competição", "Mandante", "Visitante", "Público",
                                        "Renda"});
     grade_->verticalHeader()->hide();
+    grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 4);
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grade_->horizontalHeader()->setStretchLastSection(true);
