@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "competitions/screens/classificacao_tela.h"
 #include "match/diajogo.h"
 #include "match/escalacao.h"
 #include "match/screens/interacao_janelas.h"
@@ -9,6 +10,7 @@
 #include "match/screens/resultados_tela.h"
 #include "match/taticas.h"
 #include "model/mundo.h"
+#include "model/registros.h"
 #include "news/mensagens.h"
 #include "news/screens/mensagens_tela.h"
 #include "season/semana.h"
@@ -112,6 +114,7 @@ void ControleJogo::abreresultados() {
     fecha(resultados_);
     resultados_ = new TelaResultados(m, m.controledia.tipo, data);
     connect(resultados_, &TelaResultados::continuar, this, &ControleJogo::continuar);
+    connect(resultados_, &TelaResultados::classificacao, this, &ControleJogo::abreclassificacao);
     resultados_->show();
     centraliza(resultados_);
     fecha(partidas_);
@@ -127,6 +130,29 @@ void ControleJogo::continuar() {
         case ProximaEtapa::ProximoDia: comecapartidas(); break;
         case ProximaEtapa::TelaPrincipal: proximodia(); break;
     }
+}
+
+void ControleJogo::abreclassificacao() {
+    if (!resultados_) return;
+    Mundo& m = *mundo_;
+    auto* t = new TelaClassificacao(m, resultados_);
+    t->setAttribute(Qt::WA_DeleteOnClose);
+    t->setWindowFlag(Qt::Window);
+    t->setWindowModality(Qt::ApplicationModal);
+    // The standings of the group the results screen shows.
+    const int liga = resultados_->ligaselecionada();
+    if (liga >= 0) {
+        switch (resultados_->tipo()) {
+            case kLiga: t->mostraliga(liga); break;
+            case kEstadual: t->mostraestadual(liga); break;
+            case kContinental1:
+            case kContinental2: t->mostracontinental(resultados_->tipo(), liga); break;
+            default: break;
+        }
+    }
+    t->show();
+    centraliza(t);
+    emit telaaberta(t);
 }
 
 void ControleJogo::abrenoticias() {

@@ -44,6 +44,7 @@ private:
     void comecapartidas();
     void abreresultados();
     void continuar();
+    void abreclassificacao();  // "Classificação após a rodada"
     void abrenoticias();
     void fecha(QWidget* w);
 

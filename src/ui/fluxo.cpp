@@ -116,6 +116,14 @@ void FluxoJogo::abreprimeiratela() {
     const TPrimeiraTela primeira = jogo_->primeiratela();
     controle_ = std::make_unique<ControleJogo>(jogo_->entregamundo(), primeira.tela == Tela::Partidas);
     jogo_.reset();
+    connect(controle_.get(), &ControleJogo::fimdatemporada, this, [this] {
+        // The turn of the season comes with its own screens; until then the season's end
+        // closes the game and the start menu returns.
+        mostramensagem(nullptr, "Fim da temporada.");
+        controle_.release()->deleteLater();  // it is the sender: delete it once back in the loop
+        if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
+        menu_->show();
+    });
     controle_->inicia();
     descarta(carregando_);
     descarta(escolha_);

@@ -15,6 +15,7 @@
 #include "competitions/calendario.h"
 #include "match/screens/dialogos_partida.h"
 #include "match/screens/partida_tela.h"
+#include "competitions/screens/classificacao_tela.h"
 #include "match/screens/partidas_tela.h"
 #include "match/screens/resultados_tela.h"
 #include "match/diajogo.h"
@@ -106,6 +107,15 @@ TEST(TelasDiaJogo, UmTecnicoJogaUmaRodadaEVoltaATelaPrincipal) {
         if (p.competicao == kLiga && p.rodada == 1 && p.turno == 1) {
             EXPECT_TRUE(p.jogado);
         }
+
+    // "Classificação após a rodada" opens the standings of the league selected on screen.
+    grupo->setCurrentIndex(2);  // the second league's first division
+    r->findChild<QPushButton*>("classificacao")->click();
+    auto* tabela = r->findChild<TelaClassificacao*>();
+    ASSERT_NE(tabela, nullptr);
+    EXPECT_EQ(tabela->modo(), TelaClassificacao::Modo::Liga);
+    EXPECT_EQ(tabela->findChild<QComboBox*>("regiao")->currentIndex(), 1);
+    tabela->close();
 
     r->findChild<QPushButton*>("continuar")->click();
     ASSERT_NE(c.principal(), nullptr);

@@ -1,8 +1,8 @@
 #pragma once
 // The desktop game's answers to the questions a match asks a person: the injury replacement
-// window and the match screen at half-time. Penalty questions are answered as the computer
-// would until their windows take them over.
+// window, the match screen at half-time and the penalty windows.
 #include "match/interacao.h"
+#include "match/screens/interacao_penaltis_janelas.h"
 
 class QWidget;
 
@@ -10,14 +10,31 @@ namespace tarvello {
 
 class InteracaoJanelas : public Interacao {
 public:
-    explicit InteracaoJanelas(QWidget* pai = nullptr) : pai_(pai) {}
-    void definepai(QWidget* pai) { pai_ = pai; }
+    explicit InteracaoJanelas(QWidget* pai = nullptr) : pai_(pai), penaltis_(pai) {}
+    void definepai(QWidget* pai) {
+        pai_ = pai;
+        penaltis_.definepai(pai);
+    }
+    // Speeds the penalty windows' pauses up (tests).
+    void defineritmopenaltis(double ritmo) { penaltis_.defineritmo(ritmo); }
 
     int substitutocontusao(Mundo& m, int jogo, int lado, int contundido, const std::vector<int>& candidatos) override;
     void intervalo(Mundo& m, int jogo) override;
 
+    std::vector<int> escolhebatedores(const Mundo& m, int time, const std::vector<int>& disponiveis,
+                                      const std::vector<int>& sugestao) override {
+        return penaltis_.escolhebatedores(m, time, disponiveis, sugestao);
+    }
+    void mostradisputa(const Mundo& m, const TDisputaPenaltis& d) override { penaltis_.mostradisputa(m, d); }
+    void cobrapenalti(const Mundo& m, int time, const std::vector<int>& candidatos, int sugestao,
+                      const std::function<TCobrancaPenalti(int batedor)>& cobra) override {
+        penaltis_.cobrapenalti(m, time, candidatos, sugestao, cobra);
+    }
+    void mostrapenalti(const Mundo& m, int time, const TCobrancaPenalti& c) override { penaltis_.mostrapenalti(m, time, c); }
+
 private:
     QWidget* pai_;
+    PenaltisJanelas penaltis_;
 };
 
 }  // namespace tarvello

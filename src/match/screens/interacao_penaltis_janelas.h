@@ -21,6 +21,7 @@ public:
     void mostrapenalti(const Mundo& m, int time, const TCobrancaPenalti& c) override;
 
     void defineritmo(double ritmo) { ritmo_ = ritmo; }
+    void definepai(QWidget* pai) { pai_ = pai; }
 
 private:
     QWidget* pai_;

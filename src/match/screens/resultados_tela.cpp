@@ -88,6 +88,11 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     escalatela(this);
 }
 
+int TelaResultados::ligaselecionada() const {
+    const int g = grupo_->currentIndex();
+    return g >= 0 && g < static_cast<int>(filtros_.size()) ? filtros_[static_cast<size_t>(g)].liga : -1;
+}
+
 void TelaResultados::mostra() {
     resultados_->setRowCount(0);
     partidas_.clear();

@@ -18,6 +18,10 @@ public:
     // `tipo`: the kind of the day just played; `data`: its date.
     TelaResultados(Mundo& m, int tipo, double data, QWidget* parent = nullptr);
 
+    int tipo() const { return tipo_; }
+    // League, state or confederation of the group on screen; -1 when nothing played.
+    int ligaselecionada() const;
+
 signals:
     void continuar();
     void classificacao();  // "Classificação após a rodada"
