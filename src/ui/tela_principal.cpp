@@ -363,20 +363,12 @@ QWidget* TelaPrincipal::montapainel(QWidget* pai) {
 }
 
 void TelaPrincipal::montamenus() {
-    // Entries whose screens come with other subsystems stay disabled until those exist.
-    auto entrada = [](QMenu* menu, const QString& texto, bool ativa = false) {
-        QAction* a = menu->addAction(texto);
-        a->setEnabled(ativa);
-        return a;
-    };
+    // Only commands whose windows exist are offered; the others join the menus with their
+    // subsystems (saving, options, finances, rankings, friendlies).
     QMenu* opcoes = menuBar()->addMenu("Opções");
-    entrada(opcoes, "Salvar jogo");
-    entrada(opcoes, "Opções");
-    entrada(opcoes, "Se demitir");
-    QAction* sair = entrada(opcoes, "Sair do jogo", true);
-    connect(sair, &QAction::triggered, this, [] { QApplication::quit(); });
-    QAction* sobre = entrada(opcoes, "Sobre o jogo", true);
-    connect(sobre, &QAction::triggered, this, [this] { mostramensagem(this, "Tarvello 2008"); });
+    connect(opcoes->addAction("Sair do jogo"), &QAction::triggered, this, [] { QApplication::quit(); });
+    connect(opcoes->addAction("Sobre o jogo"), &QAction::triggered, this,
+            [this] { mostramensagem(this, "Tarvello 2008"); });
 
     // The competition windows open over the main screen and close back to it.
     auto janela = [this](QWidget* w) {
@@ -391,36 +383,24 @@ void TelaPrincipal::montamenus() {
     };
     auto classificacao = [this, janela] { janela(new TelaClassificacao(*mundo_, this)); };
     QMenu* tabela = menuBar()->addMenu("Tabela de jogos");
-    connect(entrada(tabela, "Jogos do seu time", true), &QAction::triggered, this, calendario);
-    connect(entrada(tabela, "Tabela de jogos", true), &QAction::triggered, this,
+    connect(tabela->addAction("Jogos do seu time"), &QAction::triggered, this, calendario);
+    connect(tabela->addAction("Tabela de jogos"), &QAction::triggered, this,
             [this, janela] { janela(new TelaTabelaJogos(*mundo_, this)); });
-    QAction* copa = entrada(tabela, "Tabela Copa", mundo_->estado.ckcopa != 0 && !mundo_->ligas.empty());
-    connect(copa, &QAction::triggered, this, [this, janela] {
-        // The cup of the coach's country, else of the first league.
-        int liga = 0;
-        const int c = mundo_->estado.timeatual;
-        for (size_t l = 0; l < mundo_->ligas.size(); ++l)
-            if (c >= 0 && mundo_->ligas[l].pais == mundo_->times[static_cast<size_t>(c)].pais)
-                liga = static_cast<int>(l);
-        janela(new TelaCopa(*mundo_, liga, this));
-    });
-    for (const char* t : {"2ª fase - Competições internacionais", "Jogos Amistosos"}) entrada(tabela, t);
+    if (mundo_->estado.ckcopa != 0 && !mundo_->ligas.empty())
+        connect(tabela->addAction("Tabela Copa"), &QAction::triggered, this, [this, janela] {
+            // The cup of the coach's country, else of the first league.
+            int liga = 0;
+            const int c = mundo_->estado.timeatual;
+            for (size_t l = 0; l < mundo_->ligas.size(); ++l)
+                if (c >= 0 && mundo_->ligas[l].pais == mundo_->times[static_cast<size_t>(c)].pais)
+                    liga = static_cast<int>(l);
+            janela(new TelaCopa(*mundo_, liga, this));
+        });
     QAction* tabelas = menuBar()->addAction("Classificação");
     tabelas->setToolTip("Tabela de classificação - F5");
     connect(tabelas, &QAction::triggered, this, classificacao);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, classificacao);
     connect(new QShortcut(Qt::Key_F4, this), &QShortcut::activated, this, calendario);
-    QMenu* financas = menuBar()->addMenu("Finanças");
-    entrada(financas, "Finanças do Time");
-    entrada(financas, "Empréstimo bancário");
-    QMenu* tecnicos = menuBar()->addMenu("Ranking de técnicos");
-    for (const char* t : {"Ranking de Técnicos", "Adicionar/Remover ténicos",
-                          "Últimas contratações de técnicos"})
-        entrada(tecnicos, t);
-    QMenu* clubes = menuBar()->addMenu("Ranking de clubes");
-    for (const char* t : {"Ranking de clubes", "Transferências de Jogadores",
-                          "Histórico completo de confrontos", "Estatísticas gerais"})
-        entrada(clubes, t);
 }
 
 void TelaPrincipal::atualiza() {
