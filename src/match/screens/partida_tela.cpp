@@ -160,7 +160,12 @@ void TelaPartida::montalado(int lado, QWidget* pai, QVBoxLayout* coluna) {
     grade->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade->setSelectionMode(QAbstractItemView::MultiSelection);
     grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The name takes what the narrow columns leave; rows stay one line high.
     grade->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    for (int c : {0, 2, 3, 4}) grade->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    grade->horizontalHeader()->setMinimumSectionSize(18);
+    grade->setWordWrap(false);
+    grade->verticalHeader()->setDefaultSectionSize(grade->fontMetrics().height() + 6);
     grade_[lado - 1] = grade;
     coluna->addWidget(grade, 1);
     if (humano)

@@ -46,6 +46,7 @@ TelaPartidas::TelaPartidas(Mundo& m, Interacao& ia, QWidget* parent) : QWidget(p
     jogos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     jogos_->setSelectionMode(QAbstractItemView::NoSelection);
     jogos_->setFocusPolicy(Qt::NoFocus);
+    jogos_->setIconSize(QSize(16, 16));
     jogos_->horizontalHeader()->setSectionResizeMode(kMandante, QHeaderView::Stretch);
     jogos_->horizontalHeader()->setSectionResizeMode(kVisitante, QHeaderView::Stretch);
     jogos_->horizontalHeader()->setSectionResizeMode(kEvento, QHeaderView::Stretch);
@@ -106,9 +107,11 @@ void TelaPartidas::monta() {
         const int l = jogos_->rowCount();
         jogos_->insertRow(l);
         linhadojogo_.push_back(l);
-        jogos_->setItem(l, kMandante, new QTableWidgetItem(q(m_.times[static_cast<size_t>(g.mandante)].nome.utf8())));
+        jogos_->setItem(l, kMandante, new QTableWidgetItem(escudos_.icone(m_, g.mandante),
+                                                           q(m_.times[static_cast<size_t>(g.mandante)].nome.utf8())));
         jogos_->setItem(l, kX, new QTableWidgetItem("X"));
-        jogos_->setItem(l, kVisitante, new QTableWidgetItem(q(m_.times[static_cast<size_t>(g.visitante)].nome.utf8())));
+        jogos_->setItem(l, kVisitante, new QTableWidgetItem(escudos_.icone(m_, g.visitante),
+                                                            q(m_.times[static_cast<size_t>(g.visitante)].nome.utf8())));
         jogos_->setItem(l, kPublico, new QTableWidgetItem(QString::number(g.publico)));
         jogos_->item(l, kMandante)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

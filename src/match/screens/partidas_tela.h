@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/escudos_tela.h"
+
 class QLabel;
 class QTableWidget;
 
@@ -45,6 +47,7 @@ private:
     QLabel* titulo_;
     QLabel* tempo_;
     QTableWidget* jogos_;
+    CacheEscudos escudos_;
     std::vector<int> linhadojogo_;  // table row of each slot
     bool terminou_ = false;
 };
