@@ -48,6 +48,9 @@ void montaestaduais(Mundo& m) {
         // Full groups, then whatever follows in one more group (at most the fifth).
         const int cabem = std::min<int>(static_cast<int>(lista.size()), std::min(e.numgrupos + 1, 5) * 6);
         for (int i = 0; i < cabem; ++i) e.grupos[i / 6][i % 6] = lista[i].time;
+        // A state of 30 clubs or more fills the fifth group too; the weakest beyond it stay out.
+        // A full fifth group counts as a full group, so its matches are scheduled like the others.
+        if (cabem == 5 * 6) e.numgrupos = 5;
     }
 
     for (int s = 0; s < kNumEstados; ++s) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "competitions/calendario.h"
+#include "model/mundo.h"
 #include "model/tipos.h"
 #include "newgame/escolhas.h"
 #include "newgame/estaduais.h"
@@ -75,6 +77,33 @@ TEST(Estaduais, GruposPorNumeroDeClubesENivel) {
     EXPECT_EQ(gruposestaduais(12), 2);
     EXPECT_EQ(gruposestaduais(23), 3);
     EXPECT_EQ(gruposestaduais(24), 4);
+}
+
+TEST(Estaduais, EstadoGrandeEnchePoucosGruposEDeixaOsMaisFracosDeFora) {
+    Mundo m;
+    m.estado.ckestadual = 1;
+    brasileiros(m, kSP, 30, 12);
+    brasileiros(m, kSP, 3, 1);  // the three weakest
+    brasileiros(m, kRJ, 29);
+    montaestaduais(m);
+
+    const TEstadual& sp = m.estaduais[kSP];
+    EXPECT_EQ(sp.numgrupos, 5);  // five full groups, all of them played
+    for (int g = 0; g < 5; ++g) EXPECT_EQ(ocupados(sp, g), 6);
+    for (int c = 0; c < 33; ++c) EXPECT_EQ(m.times[c].noestadual, c < 30 ? 1 : 0) << c;
+    for (int c = 0; c < 30; ++c) EXPECT_GE(m.times[c].grupoestadual, 1);
+
+    // 29 clubs: four full groups and five clubs in a fifth that stays out of the schedule.
+    const TEstadual& rj = m.estaduais[kRJ];
+    EXPECT_EQ(rj.numgrupos, 4);
+    EXPECT_EQ(ocupados(rj, 4), 5);
+
+    // Every played group gets its 30 matches (six clubs, home and away).
+    m.estado.temporada = 1;
+    montacalendario(m);
+    montajogos(m, kEstadual, kSP);
+    EXPECT_EQ(m.partidas.size(), 5u * 30u);
+    for (const TPartida& p : m.partidas) EXPECT_LT(p.mandante, 30);
 }
 
 TEST(Estaduais, SemEstadoComSeisClubesDesligaOsEstaduais) {
