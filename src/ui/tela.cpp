@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
@@ -52,6 +53,16 @@ void centraliza(QWidget* janela) {
     if (!tela) return;
     const QRect area = tela->availableGeometry();
     janela->move(area.center() - QPoint(janela->width() / 2, janela->height() / 2));
+}
+
+QLabel* rotulotitulo(QWidget* pai, const QString& nome, double escala) {
+    auto* r = new QLabel(pai);
+    r->setObjectName(nome);
+    QFont f = r->font();
+    f.setBold(true);
+    if (escala != 1.0) f.setPointSizeF(f.pointSizeF() * escala);
+    r->setFont(f);
+    return r;
 }
 
 QColor corlinha(int linha) { return linha % 2 == 0 ? QColor(255, 255, 255) : QColor(255, 255, 236); }

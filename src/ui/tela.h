@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QLabel;
 class QWidget;
 class QScreen;
 
@@ -23,6 +24,9 @@ void aplicafundo(QWidget* janela, const QString& arquivo);
 
 // Centres a window on the screen it is shown on.
 void centraliza(QWidget* janela);
+
+// A bold heading label named `nome`; `escala` enlarges its font.
+QLabel* rotulotitulo(QWidget* pai, const QString& nome, double escala = 1.3);
 
 // Grid rows alternate white and pale yellow.
 QColor corlinha(int linha);

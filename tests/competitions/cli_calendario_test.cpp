@@ -1,23 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include "../apoio/cli.h"
+
 #include <map>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 namespace {
 
 std::pair<int, std::string> roda(const std::string& args) {
-    const std::string cmd = std::string(TARVELLO_CLI) + " " + args + " 2>&1";
-    std::string saida;
-    FILE* f = popen(cmd.c_str(), "r");
-    if (!f) return {-1, {}};
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) saida.append(buf.data(), n);
-    const int rc = pclose(f);
-    return {WEXITSTATUS(rc), saida};
+    return tarvello::teste::rodacli(args, tarvello::teste::Erros::Junto);
 }
 
 std::map<int, int> contagem(const nlohmann::json& j) {

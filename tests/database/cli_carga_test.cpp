@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include "../apoio/cli.h"
+
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 #include "base_teste.h"
 
@@ -13,15 +12,7 @@ using tarvello::teste::BaseTeste;
 namespace {
 
 std::pair<int, std::string> roda(const std::string& args) {
-    const std::string cmd = std::string(TARVELLO_CLI) + " " + args + " 2>/dev/null";
-    std::string saida;
-    FILE* f = popen(cmd.c_str(), "r");
-    if (!f) return {-1, {}};
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) saida.append(buf.data(), n);
-    const int rc = pclose(f);
-    return {WEXITSTATUS(rc), saida};
+    return tarvello::teste::rodacli(args, tarvello::teste::Erros::Fora);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include "../apoio/cli.h"
+
 #include <map>
 #include <nlohmann/json.hpp>
 #include <set>
-#include <sys/wait.h>
 
 #include "../database/base_teste.h"
 
@@ -13,17 +12,8 @@ using tarvello::teste::BaseTeste;
 
 namespace {
 
-// Exit code and standard output (the time taken goes to standard error and is left out).
 std::pair<int, std::string> roda(const std::string& args) {
-    const std::string cmd = std::string(TARVELLO_CLI) + " " + args + " 2>/dev/null";
-    std::string saida;
-    FILE* f = popen(cmd.c_str(), "r");
-    if (!f) return {-1, {}};
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) saida.append(buf.data(), n);
-    const int rc = pclose(f);
-    return {WEXITSTATUS(rc), saida};
+    return tarvello::teste::rodacli(args, tarvello::teste::Erros::Fora);
 }
 
 }  // namespace

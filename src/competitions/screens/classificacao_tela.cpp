@@ -69,12 +69,7 @@ TelaClassificacao::TelaClassificacao(Mundo& m, QWidget* parent) : QWidget(parent
     auto* raiz = new QVBoxLayout(this);
     auto* topo = new QHBoxLayout;
     raiz->addLayout(topo);
-    titulo_ = new QLabel(this);
-    titulo_->setObjectName("titulo");
-    QFont f = titulo_->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    titulo_->setFont(f);
+    titulo_ = rotulotitulo(this, "titulo");
     topo->addWidget(titulo_);
     topo->addStretch(1);
     regiao_ = new QComboBox(this);
@@ -231,11 +226,8 @@ QTableWidget* TelaClassificacao::novatabela(const QString& titulo, int linhas, i
     auto* l = new QVBoxLayout(caixa);
     l->setContentsMargins(2, 2, 2, 2);
     l->setSpacing(1);
-    auto* rotulo = new QLabel(titulo, caixa);
-    rotulo->setObjectName("titulotabela");
-    QFont f = rotulo->font();
-    f.setBold(true);
-    rotulo->setFont(f);
+    QLabel* rotulo = rotulotitulo(caixa, "titulotabela", 1.0);
+    rotulo->setText(titulo);
     l->addWidget(rotulo);
     auto* t = new QTableWidget(linhas, 10, caixa);
     t->setObjectName(QString("tabela%1").arg(tabelas_.size() + 1));

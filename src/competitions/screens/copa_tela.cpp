@@ -111,13 +111,8 @@ TelaCopa::TelaCopa(const Mundo& m, int liga, QWidget* parent) : QDialog(parent),
     rolagem->setWidgetResizable(true);
     raiz->addWidget(rolagem, 1);
 
-    campeao_ = new QLabel(this);
-    campeao_->setObjectName("campeao");
+    campeao_ = rotulotitulo(this, "campeao");
     campeao_->setAlignment(Qt::AlignCenter);
-    QFont f = campeao_->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    campeao_->setFont(f);
     raiz->addWidget(campeao_);
 
     resize(800, 600);

@@ -90,11 +90,7 @@ TelaTabelaJogos::TelaTabelaJogos(Mundo& m, QWidget* parent) : QWidget(parent), m
 
     auto* topo = new QHBoxLayout;
     raiz->addLayout(topo);
-    titulo_ = new QLabel(this);
-    titulo_->setObjectName("titulo");
-    QFont f = titulo_->font();
-    f.setBold(true);
-    titulo_->setFont(f);
+    titulo_ = rotulotitulo(this, "titulo", 1.0);
     topo->addWidget(titulo_);
     regiaocombo_ = new QComboBox(this);
     regiaocombo_->setObjectName("regiao");
