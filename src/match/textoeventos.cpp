@@ -22,8 +22,8 @@ bool egol(int tipo) { return tipo == kEvGol || tipo == kEvGolContra || tipo == k
 
 }  // namespace
 
-std::vector<std::string> linhaseventos(const Mundo& m, int jogo) {
-    std::vector<std::string> r;
+std::vector<TLinhaEvento> linhaseventos(const Mundo& m, int jogo) {
+    std::vector<TLinhaEvento> r;
     if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size())) return r;
     const TJogos& g = m.diajogo.jogos[static_cast<size_t>(jogo - 1)];
     int gm = 0, gv = 0;
@@ -35,11 +35,12 @@ std::vector<std::string> linhaseventos(const Mundo& m, int jogo) {
                             minutometade(e.minuto);
             if (e.tipo == kEvGolPenalti) l += " (de penalti)";
             if (e.tipo == kEvGolFalta) l += " (de falta)";
-            r.push_back(l);
+            r.push_back({l, e.tipo});
         } else if (e.tipo == kEvSubstituicao) {
-            r.push_back("(" + nomejogador(m, e.jogador) + ") " + nomejogador(m, e.extra) + minutometade(e.minuto));
+            r.push_back({"(" + nomejogador(m, e.jogador) + ") " + nomejogador(m, e.extra) + minutometade(e.minuto),
+                         e.tipo});
         } else {
-            r.push_back(nomejogador(m, e.jogador) + minutometade(e.minuto));
+            r.push_back({nomejogador(m, e.jogador) + minutometade(e.minuto), e.tipo});
         }
     }
     return r;

@@ -7,10 +7,15 @@ namespace tarvello {
 
 struct Mundo;
 
+struct TLinhaEvento {
+    std::string texto;
+    int tipo;  // the event kind, for the screen's icon
+};
+
 // Event lines of match slot `jogo`, in order: goals with the running score ("1x0 - Nome -
 // 23' - 1º", " (de penalti)" / " (de falta)" appended), substitutions "(Sai) Entra 60' - 2º",
 // other events the player's name, each with the minute of its half.
-std::vector<std::string> linhaseventos(const Mundo& m, int jogo);
+std::vector<TLinhaEvento> linhaseventos(const Mundo& m, int jogo);
 
 // The short line of a match's latest event on the match-day screen ("Nome 23'"); empty when
 // nothing has happened.

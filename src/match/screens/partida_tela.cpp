@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -28,6 +30,47 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The row's slots as the grid lists them: the eleven, then the bench.
 constexpr int kSlotsGrade[] = {11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 19, 20, 21, 22, 23, 24, 25};
+
+// A small picture per kind of event so the list reads at a glance: a ball for goals, cards in
+// their colours, a red cross for injuries, a green and a red arrow for substitutions.
+QIcon iconeevento(int tipo) {
+    QPixmap p(14, 14);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    switch (tipo) {
+        case kEvGol:
+        case kEvGolContra:
+        case kEvGolPenalti:
+        case kEvGolFalta:
+            g.setPen(QPen(Qt::black, 1.2));
+            g.setBrush(tipo == kEvGolContra ? QColor(200, 200, 200) : Qt::white);
+            g.drawEllipse(QRectF(1.5, 1.5, 11, 11));
+            g.setBrush(Qt::black);
+            g.drawEllipse(QRectF(5, 5, 4, 4));
+            break;
+        case kEvAmarelo:
+            g.fillRect(QRect(3, 1, 8, 12), QColor(240, 200, 0));
+            break;
+        case kEvVermelhoDireto:
+        case kEvSegundoAmarelo:
+            g.fillRect(QRect(3, 1, 8, 12), QColor(210, 20, 20));
+            break;
+        case kEvContusao:
+            g.fillRect(QRect(5, 1, 4, 12), QColor(210, 20, 20));
+            g.fillRect(QRect(1, 5, 12, 4), QColor(210, 20, 20));
+            break;
+        case kEvSubstituicao:
+            g.setPen(QPen(QColor(0, 150, 0), 2));
+            g.drawLine(4, 12, 4, 2);
+            g.setPen(QPen(QColor(210, 20, 20), 2));
+            g.drawLine(10, 2, 10, 12);
+            break;
+        default:
+            break;
+    }
+    return QIcon(p);
+}
 
 }  // namespace
 
@@ -246,7 +289,7 @@ void TelaPartida::atualiza() {
                                           g.substituicoes[lado - 1] > 0);
     }
     eventos_->clear();
-    for (const std::string& l : linhaseventos(m_, jogo_)) eventos_->addItem(q(l));
+    for (const TLinhaEvento& l : linhaseventos(m_, jogo_)) eventos_->addItem(new QListWidgetItem(iconeevento(l.tipo), q(l.texto)));
     if (intervalo_) {
         const int total = g.posse[0] + g.posse[1];
         const int posse = total > 0 ? g.posse[0] * 100 / total : 50;
