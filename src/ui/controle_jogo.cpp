@@ -73,6 +73,7 @@ void ControleJogo::abreprincipal(int k) {
     }
     fecha(principal_);
     principal_ = new TelaPrincipal(m);
+    principal_->defineopcoes(opcoes_);
     connect(principal_, &TelaPrincipal::jogar, this, &ControleJogo::confirmou);
     connect(principal_, &TelaPrincipal::abrenoticias, this, &ControleJogo::abrenoticias);
     principal_->show();

@@ -3,6 +3,7 @@
 // results, and "Continuar >>" to the next date. It owns the world.
 #include <QObject>
 #include <QPointer>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,8 @@ public:
     TelaResultados* resultados() const { return resultados_; }
     InteracaoJanelas& interacao() { return *interacao_; }
 
+    // The options file the main screen writes its "Salvar escalação" choice to.
+    void defineopcoes(std::filesystem::path arquivo) { opcoes_ = std::move(arquivo); }
     // Opens the first screen of the game.
     void inicia();
 
@@ -51,6 +54,7 @@ private:
     std::unique_ptr<Mundo> mundo_;
     std::unique_ptr<InteracaoJanelas> interacao_;
     bool partidasprimeiro_;
+    std::filesystem::path opcoes_;
     std::vector<int> vez_;  // human coaches still to confirm today
     QPointer<TelaPrincipal> principal_;
     QPointer<TelaPartidas> partidas_;

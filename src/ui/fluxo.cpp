@@ -62,6 +62,7 @@ void FluxoJogo::abreconfiguracao() {
     connect(configuracao_, &TelaConfiguracao::voltar, this, [this] {
         descarta(configuracao_);
         jogo_.reset();
+    controle_->defineopcoes(opcoes_);
         if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
         menu_->show();
     });

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "club/financas.h"
+#include "model/opcoes.h"
 #include "club/plantel_textos.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/screens/calendario_clube_tela.h"
@@ -307,7 +308,11 @@ QWidget* TelaPrincipal::montaladotime(QWidget* pai) {
     salvar_->setObjectName("salvarescalacao");
     salvar_->setChecked(mundo_->estado.salvarescalacao != 0);
     connect(salvar_, &QCheckBox::toggled, this,
-            [this](bool b) { mundo_->estado.salvarescalacao = b ? 1 : 0; });
+            [this](bool b) {
+                mundo_->estado.salvarescalacao = b ? 1 : 0;
+                // The game keeps the choice even when the file cannot be written.
+                if (!opcoes_.empty()) gravaopcao(opcoes_, kSecaoOpcoes, "opescalacao", b ? "1" : "0");
+            });
     v->addWidget(salvar_);
     v->addStretch(1);
     return w;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <filesystem>
 #include <memory>
 
 #include "club/plantel.h"
@@ -32,6 +33,8 @@ public:
     void atualiza();
     // Refills the squad grid from the world (after anything changed the squad).
     void montaplantel();
+    // The options file where "Salvar escalação" is remembered for the next games.
+    void defineopcoes(std::filesystem::path arquivo) { opcoes_ = std::move(arquivo); }
     // Grid column of a key ("status", "nome", "nxstatus", ...), -1 when unknown.
     int coluna(const QString& chave) const;
 
@@ -45,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    std::filesystem::path opcoes_;
     void montamenus();
     QWidget* montaladotime(QWidget* pai);
     QWidget* montapainel(QWidget* pai);

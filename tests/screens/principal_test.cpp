@@ -16,12 +16,14 @@
 #include <gtest/gtest.h>
 
 #include "../apoio/mundopequeno.h"
+#include "../apoio/pastatemporaria.h"
 #include "club/plantel_textos.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/calendario.h"
 #include "competitions/screens/classificacao_tela.h"
 #include "match/escalacao.h"
 #include "model/hoje.h"
+#include "model/opcoes.h"
 #include "model/tipos.h"
 #include "principal_apoio.h"
 #include "ui/tela_principal.h"
@@ -148,9 +150,15 @@ TEST(TelaPrincipalPlantel, EscalaPelaListaEJoga) {
 
 TEST(TelaPrincipalPlantel, EscalacaoSalvaVoltaNaProximaAbertura) {
     auto m = mundohumano();
+    const std::filesystem::path pasta = teste::pastatemporaria("tarvello_principal_opcoes");
+    std::filesystem::create_directories(pasta);
+    const std::filesystem::path ini = pasta / "tarvello.ini";
     {
         Tela t(*m);
+        t.tela.defineopcoes(ini);
         t.tela.findChild<QCheckBox*>("salvarescalacao")->setChecked(true);
+        // Remembered in the options file for the next games too.
+        EXPECT_EQ(leopcao(ini, kSecaoOpcoes, "opescalacao"), "1");
         ASSERT_TRUE(escolheesquema(&t.tela, "4-3-3"));
         EXPECT_TRUE(t.jogar->isEnabled());
     }
@@ -159,7 +167,10 @@ TEST(TelaPrincipalPlantel, EscalacaoSalvaVoltaNaProximaAbertura) {
     EXPECT_EQ(t.rotulo("titulares"), "11");
     EXPECT_EQ(t.rotulo("esquema"), "4-3-3");
     EXPECT_TRUE(t.jogar->isEnabled());
+    t.tela.defineopcoes(ini);
     t.tela.findChild<QCheckBox*>("salvarescalacao")->setChecked(false);
+    EXPECT_EQ(leopcao(ini, kSecaoOpcoes, "opescalacao"), "0");
+    std::filesystem::remove_all(pasta);
     Tela u(*m);
     EXPECT_EQ(u.rotulo("titulares"), "0");
     EXPECT_FALSE(u.jogar->isEnabled());
