@@ -62,7 +62,6 @@ void FluxoJogo::abreconfiguracao() {
     connect(configuracao_, &TelaConfiguracao::voltar, this, [this] {
         descarta(configuracao_);
         jogo_.reset();
-    controle_->defineopcoes(opcoes_);
         if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
         menu_->show();
     });
@@ -117,6 +116,7 @@ void FluxoJogo::abreprimeiratela() {
     const TPrimeiraTela primeira = jogo_->primeiratela();
     controle_ = std::make_unique<ControleJogo>(jogo_->entregamundo(), primeira.tela == Tela::Partidas);
     jogo_.reset();
+    controle_->defineopcoes(opcoes_);
     connect(controle_.get(), &ControleJogo::fimdatemporada, this, [this] {
         // The turn of the season comes with its own screens; until then the season's end
         // closes the game and the start menu returns.
