@@ -14,6 +14,7 @@
 
 #include "../database/base_teste.h"
 #include "model/mundo.h"
+#include "model/opcoes.h"
 #include "model/tipos.h"
 #include "newgame/novojogo.h"
 #include "newgame/screens/carregando_tela.h"
@@ -297,6 +298,9 @@ TEST_F(FluxoNovoJogo, DoisTecnicosAteATelaPrincipal) {
     EXPECT_TRUE(menus.contains("Opções"));
     EXPECT_TRUE(menus.contains("Tabela de jogos"));
     EXPECT_FALSE(menus.contains("Finanças"));  // no dead menus before their windows exist
+    // "Salvar escalação" is remembered in the game's options file.
+    filho<QCheckBox>(p, "salvarescalacao")->setChecked(true);
+    EXPECT_EQ(leopcao(base_.raiz / "tarvello.ini", kSecaoOpcoes, "opescalacao"), "1");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
