@@ -32,9 +32,10 @@ using namespace tarvello::teste;
 
 namespace {
 
-// Two leagues of ten-club divisions, season scheduled, `humanos` clubs of league 0 human-run,
+// Two leagues of ten-club divisions, season scheduled, `humanos` clubs of league 0 (division
+// `divisao` + 1) human-run,
 // the clocks at 1 ms.
-std::unique_ptr<Mundo> mundocomhumanos(int humanos) {
+std::unique_ptr<Mundo> mundocomhumanos(int humanos, int divisao = 0) {
     auto m = std::make_unique<Mundo>(mundoliga(4, 2, 2));
     m->aleatorio = Aleatorio(11);
     m->estado.dataatual = 1;
@@ -43,7 +44,7 @@ std::unique_ptr<Mundo> mundocomhumanos(int humanos) {
     m->estado.intervalohumano = m->estado.intervalocomputador = 1;
     m->estado.verintervalo = 1;
     for (int k = 0; k < humanos; ++k) {
-        const int t = m->ligas[0].times[0][k];
+        const int t = m->ligas[0].times[divisao][k];
         m->times[static_cast<size_t>(t)].humano = 1;
         m->estado.timedotecnico[k] = t;
         m->tecnicos[static_cast<size_t>(t)].humano = 1;
@@ -80,7 +81,7 @@ private:
 
 TEST(TelasDiaJogo, UmTecnicoJogaUmaRodadaEVoltaATelaPrincipal) {
     FechaModais modais;
-    auto mundo = mundocomhumanos(1);
+    auto mundo = mundocomhumanos(1, 1);  // a club of the second division
     Mundo* m = mundo.get();
     const int humano = m->estado.timedotecnico[0];
     const int data = m->estado.dataatual;
@@ -103,6 +104,12 @@ TEST(TelasDiaJogo, UmTecnicoJogaUmaRodadaEVoltaATelaPrincipal) {
     EXPECT_EQ(grupo->count(), 4);  // two leagues of two divisions
     auto* resultados = r->findChild<QTableWidget*>("resultados");
     EXPECT_EQ(resultados->rowCount(), 5);
+    // It opens on the human club's division.
+    const QString nome = QString::fromStdString(m->times[static_cast<size_t>(humano)].nome.utf8());
+    bool achou = false;
+    for (int l = 0; l < resultados->rowCount(); ++l)
+        achou = achou || resultados->item(l, 0)->text() == nome || resultados->item(l, 2)->text() == nome;
+    EXPECT_TRUE(achou);
     for (const TPartida& p : m->partidas)
         if (p.competicao == kLiga && p.rodada == 1 && p.turno == 1) {
             EXPECT_TRUE(p.jogado);
