@@ -33,8 +33,7 @@ using namespace tarvello::teste;
 namespace {
 
 // Two leagues of ten-club divisions, season scheduled, `humanos` clubs of league 0 (division
-// `divisao` + 1) human-run,
-// the clocks at 1 ms.
+// `divisao` + 1) human-run, the clocks at 1 ms.
 std::unique_ptr<Mundo> mundocomhumanos(int humanos, int divisao = 0) {
     auto m = std::make_unique<Mundo>(mundoliga(4, 2, 2));
     m->aleatorio = Aleatorio(11);
