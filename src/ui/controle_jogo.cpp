@@ -137,9 +137,6 @@ void ControleJogo::abreclassificacao() {
     if (!resultados_) return;
     Mundo& m = *mundo_;
     auto* t = new TelaClassificacao(m, resultados_);
-    t->setAttribute(Qt::WA_DeleteOnClose);
-    t->setWindowFlag(Qt::Window);
-    t->setWindowModality(Qt::ApplicationModal);
     // The standings of the group the results screen shows.
     const int liga = resultados_->ligaselecionada();
     if (liga >= 0) {
@@ -151,8 +148,7 @@ void ControleJogo::abreclassificacao() {
             default: break;
         }
     }
-    t->show();
-    centraliza(t);
+    abrejanela(t);
     emit telaaberta(t);
 }
 

@@ -62,8 +62,7 @@ void FluxoJogo::abreconfiguracao() {
     connect(configuracao_, &TelaConfiguracao::voltar, this, [this] {
         descarta(configuracao_);
         jogo_.reset();
-        if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
-        menu_->show();
+        voltaaomenu();
     });
     connect(configuracao_, &TelaConfiguracao::ligasmontadas, this, [this] {
         abreescolha();
@@ -106,10 +105,14 @@ void FluxoJogo::abrecarregando() {
         descarta(carregando_);
         descarta(escolha_);
         jogo_.reset();
-        if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
-        menu_->show();
+        voltaaomenu();
     });
     carregando_->show();
+}
+
+void FluxoJogo::voltaaomenu() {
+    if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
+    menu_->show();
 }
 
 void FluxoJogo::abreprimeiratela() {
@@ -122,8 +125,7 @@ void FluxoJogo::abreprimeiratela() {
         // closes the game and the start menu returns.
         mostramensagem(nullptr, "Fim da temporada.");
         controle_.release()->deleteLater();  // it is the sender: delete it once back in the loop
-        if (auto* c = menu_->findChild<QLabel*>("carregando")) c->setVisible(false);
-        menu_->show();
+        voltaaomenu();
     });
     controle_->inicia();
     descarta(carregando_);

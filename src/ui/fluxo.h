@@ -52,6 +52,7 @@ private:
     void abrecarregando();
     void abreprimeiratela();
     void descarta(QWidget* w);
+    void voltaaomenu();  // the start menu again, its "loading" line hidden
 
     std::filesystem::path raiz_;
     std::filesystem::path opcoes_;

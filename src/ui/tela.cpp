@@ -55,6 +55,14 @@ void centraliza(QWidget* janela) {
     janela->move(area.center() - QPoint(janela->width() / 2, janela->height() / 2));
 }
 
+void abrejanela(QWidget* janela) {
+    janela->setAttribute(Qt::WA_DeleteOnClose);
+    janela->setWindowFlag(Qt::Window);
+    janela->setWindowModality(Qt::ApplicationModal);
+    janela->show();
+    centraliza(janela);
+}
+
 QLabel* rotulotitulo(QWidget* pai, const QString& nome, double escala) {
     auto* r = new QLabel(pai);
     r->setObjectName(nome);

@@ -25,6 +25,9 @@ void aplicafundo(QWidget* janela, const QString& arquivo);
 // Centres a window on the screen it is shown on.
 void centraliza(QWidget* janela);
 
+// Opens a window over the current screen, modal, deleted when closed, centred.
+void abrejanela(QWidget* janela);
+
 // A bold heading label named `nome`; `escala` enlarges its font.
 QLabel* rotulotitulo(QWidget* pai, const QString& nome, double escala = 1.3);
 

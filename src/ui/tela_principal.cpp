@@ -24,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include "club/financas.h"
-#include "model/opcoes.h"
 #include "club/plantel_textos.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/screens/calendario_clube_tela.h"
@@ -33,6 +32,7 @@
 #include "competitions/screens/tabela_jogos_tela.h"
 #include "model/datas.h"
 #include "model/mundo.h"
+#include "model/opcoes.h"
 #include "model/tipos.h"
 #include "news/mensagens.h"
 #include "ui/tela.h"
@@ -376,30 +376,23 @@ void TelaPrincipal::montamenus() {
             [this] { mostramensagem(this, "Tarvello 2008"); });
 
     // The competition windows open over the main screen and close back to it.
-    auto janela = [this](QWidget* w) {
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->setWindowFlag(Qt::Window);
-        w->setWindowModality(Qt::ApplicationModal);
-        w->show();
-        centraliza(w);
+    auto calendario = [this] {
+        if (mundo_->estado.timeatual >= 0) abrejanela(new TelaCalendarioClube(*mundo_, mundo_->estado.timeatual, this));
     };
-    auto calendario = [this, janela] {
-        if (mundo_->estado.timeatual >= 0) janela(new TelaCalendarioClube(*mundo_, mundo_->estado.timeatual, this));
-    };
-    auto classificacao = [this, janela] { janela(new TelaClassificacao(*mundo_, this)); };
+    auto classificacao = [this] { abrejanela(new TelaClassificacao(*mundo_, this)); };
     QMenu* tabela = menuBar()->addMenu("Tabela de jogos");
     connect(tabela->addAction("Jogos do seu time"), &QAction::triggered, this, calendario);
     connect(tabela->addAction("Tabela de jogos"), &QAction::triggered, this,
-            [this, janela] { janela(new TelaTabelaJogos(*mundo_, this)); });
+            [this] { abrejanela(new TelaTabelaJogos(*mundo_, this)); });
     if (mundo_->estado.ckcopa != 0 && !mundo_->ligas.empty())
-        connect(tabela->addAction("Tabela Copa"), &QAction::triggered, this, [this, janela] {
+        connect(tabela->addAction("Tabela Copa"), &QAction::triggered, this, [this] {
             // The cup of the coach's country, else of the first league.
             int liga = 0;
             const int c = mundo_->estado.timeatual;
             for (size_t l = 0; l < mundo_->ligas.size(); ++l)
                 if (c >= 0 && mundo_->ligas[l].pais == mundo_->times[static_cast<size_t>(c)].pais)
                     liga = static_cast<int>(l);
-            janela(new TelaCopa(*mundo_, liga, this));
+            abrejanela(new TelaCopa(*mundo_, liga, this));
         });
     QAction* tabelas = menuBar()->addAction("Classificação");
     tabelas->setToolTip("Tabela de classificação - F5");

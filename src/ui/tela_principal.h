@@ -48,7 +48,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    std::filesystem::path opcoes_;
     void montamenus();
     QWidget* montaladotime(QWidget* pai);
     QWidget* montapainel(QWidget* pai);
@@ -67,6 +66,7 @@ private:
     int jogadordalinha(int linha) const;
 
     Mundo* mundo_;
+    std::filesystem::path opcoes_;
     TPlantel plantel_;
     bool preenchendo_ = false;
     int ordemsalario_ = 0, ordemvalor_ = 0;  // last sort direction of the two headers

@@ -37,9 +37,12 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
             if (f.liga == liga && f.divisao == divisao) return true;
         return false;
     };
+    auto humano = [&](int t) { return t >= 0 && m.times[static_cast<size_t>(t)].humano; };
+    TFiltro dohumano{-1, 0};  // the group of the first match of a human club
     for (const TPartida& p : m.partidas) {
         if (p.data != data || p.competicao != tipo || !p.jogado) continue;
         const int divisao = tipo == kLiga && p.mandante >= 0 ? m.times[static_cast<size_t>(p.mandante)].divisao : 0;
+        if (dohumano.liga < 0 && (humano(p.mandante) || humano(p.visitante))) dohumano = {p.liga, divisao};
         if (ja(p.liga, divisao)) continue;
         filtros_.push_back({p.liga, divisao});
     }
@@ -81,19 +84,11 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     v->addLayout(botoes);
 
     // The coaches look for their own results first: open on the first group with a human club.
-    for (const TPartida& p : m.partidas) {
-        if (p.data != data || p.competicao != tipo || !p.jogado) continue;
-        const bool humano = (p.mandante >= 0 && m.times[static_cast<size_t>(p.mandante)].humano) ||
-                            (p.visitante >= 0 && m.times[static_cast<size_t>(p.visitante)].humano);
-        if (!humano) continue;
-        const int divisao = tipo == kLiga ? m.times[static_cast<size_t>(p.mandante)].divisao : 0;
-        for (size_t i = 0; i < filtros_.size(); ++i)
-            if (filtros_[i].liga == p.liga && filtros_[i].divisao == divisao) {
-                grupo_->setCurrentIndex(static_cast<int>(i));
-                break;
-            }
-        break;
-    }
+    for (size_t i = 0; i < filtros_.size(); ++i)
+        if (filtros_[i].liga == dohumano.liga && filtros_[i].divisao == dohumano.divisao) {
+            grupo_->setCurrentIndex(static_cast<int>(i));
+            break;
+        }
     connect(grupo_, &QComboBox::currentIndexChanged, this, &TelaResultados::mostra);
     connect(resultados_, &QTableWidget::currentCellChanged, this, [this](int r, int, int, int) { detalhe(r); });
     mostra();
