@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "database/carregamundo.h"
+#include "newgame/carregamundo.h"
 #include "database/gerador.h"
 #include "database/preparacao.h"
 #include "newgame/escolhas.h"

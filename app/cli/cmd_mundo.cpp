@@ -10,7 +10,7 @@
 #include "competitions/calendario.h"
 #include "competitions/jogosdatemporada.h"
 #include "competitions/tabela.h"
-#include "database/carregamundo.h"
+#include "newgame/carregamundo.h"
 #include "database/preparacao.h"
 #include "model/tipos.h"
 #include "newgame/escolhas.h"

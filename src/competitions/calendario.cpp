@@ -7,8 +7,8 @@
 #include "competitions/copas.h"
 #include "model/datas.h"
 #include "model/mundo.h"
+#include "model/nomesligas.h"
 #include "model/tipos.h"
-#include "newgame/escolhas.h"
 
 namespace tarvello {
 namespace {

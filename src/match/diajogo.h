@@ -5,7 +5,7 @@
 // once.
 #include <vector>
 
-#include "match/partida.h"
+#include "model/diajogo.h"
 
 namespace tarvello {
 

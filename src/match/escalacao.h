@@ -3,7 +3,7 @@
 // the serving of suspensions.
 #include <string>
 
-#include "match/partida.h"
+#include "model/diajogo.h"
 
 namespace tarvello {
 

@@ -3,7 +3,7 @@
 // with its windows; the headless side answers as a computer-run club would.
 #include <vector>
 
-#include "match/partida.h"
+#include "model/diajogo.h"
 #include "match/penaltis.h"
 
 namespace tarvello {

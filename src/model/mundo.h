@@ -4,13 +4,13 @@
 #include <array>
 #include <vector>
 
-#include "competitions/partidas.h"
 #include "model/aleatorio.h"
+#include "model/diajogo.h"
 #include "model/estado.h"
+#include "model/mensagem.h"
+#include "model/partida.h"
 #include "model/registros.h"
 #include "model/selecao.h"
-#include "news/mensagens.h"
-#include "match/partida.h"
 
 namespace tarvello {
 

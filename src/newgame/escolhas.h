@@ -6,6 +6,7 @@
 
 #include "database/preparacao.h"
 #include "model/mundo.h"
+#include "model/nomesligas.h"
 
 namespace tarvello {
 
@@ -25,12 +26,6 @@ struct EscolhasJogo {
     bool copaamerica = true;
 };
 
-// "Brasileiro", "Argentino", ...; a country without an adjective of its own uses its name.
-std::string adjetivoliga(int pais);
-// "Campeonato " + adjective, or "Campeonato Internacional" for the custom championship.
-std::string nomeliga(int pais);
-// "Copa do Brasil", "Copa " + country name, or "Copa Internacional".
-std::string nomecopa(int pais);
 // Brasil when it is among the countries, else the first one; -1 for none.
 int paisprincipal(const std::vector<int>& paises);
 

@@ -5,7 +5,7 @@
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/jogosdatemporada.h"
-#include "database/carregamundo.h"
+#include "newgame/carregamundo.h"
 #include "database/preparacao.h"
 #include "match/simulacao.h"
 #include "model/hoje.h"

@@ -5,6 +5,7 @@
 
 #include "competitions/confronto.h"
 #include "competitions/copas.h"
+#include "competitions/partidas.h"
 #include "match/penaltis.h"
 #include "model/mundo.h"
 

@@ -7,7 +7,7 @@
 
 #include "base_teste.h"
 #include "club/valores.h"
-#include "database/carregamundo.h"
+#include "newgame/carregamundo.h"
 #include "database/montaliga.h"
 #include "model/tipos.h"
 #include "newgame/escolhas.h"

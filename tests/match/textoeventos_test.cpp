@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "match/partida.h"
+#include "model/diajogo.h"
 #include "match/textoeventos.h"
 #include "model/mundo.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// The full load of a new game: every club, coach, player and national team of the world is
-// read from the team files and given its initial values.
+// The load of a new game from the team files: every club, coach, player and national team of
+// the world, with initial strengths, roles, captains and free-kick takers.
 #include <functional>
 #include <string>
 #include <vector>
@@ -43,6 +43,6 @@ using Progresso = std::function<void(int)>;
 // A league club whose file can no longer be read as the same usable club is left out and its
 // division closed up with the next clubs of its country; the load is refused when that would
 // leave a division short or take away a human coach's club.
-ResultadoCarga carregamundo(Mundo& m, Preparacao& p, const Progresso& progresso = {});
+ResultadoCarga carregabase(Mundo& m, Preparacao& p, const Progresso& progresso = {});
 
 }  // namespace tarvello

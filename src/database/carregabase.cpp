@@ -1,14 +1,11 @@
-#include "database/carregamundo.h"
+#include "database/carregabase.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "club/avenda.h"
-#include "club/valores.h"
 #include "database/montaliga.h"
 #include "model/funcoes.h"
 #include "model/tipos.h"
-#include "newgame/estaduais.h"
 
 namespace tarvello {
 
@@ -300,7 +297,7 @@ std::vector<int> montajogadores(Mundo& w, const std::vector<TArquivoClube>& brut
     return inicio;
 }
 
-void valoresiniciais(Mundo& w, const std::vector<int>& inicio) {
+void forcasiniciais(Mundo& w, const std::vector<int>& inicio) {
     const int n = static_cast<int>(w.times.size());
     const std::string preferido = utf8paraCp1252(kCobradorPreferido);
     for (int c = 0; c < n; ++c) {
@@ -310,8 +307,6 @@ void valoresiniciais(Mundo& w, const std::vector<int>& inicio) {
         for (int j = inicio[c]; j < inicio[c + 1]; ++j) {
             TJogador& p = w.jogadores[j];
             p.forca = base + w.sorteia(6) + (p.escalacao == 1 ? 7 : 0) + (p.estrela ? 7 : 0);
-            p.passe = calculapasse(w, j);
-            p.salario = calculasalario(w, j);
         }
 
         int capitao = -1;
@@ -345,13 +340,10 @@ void contaclubes(Mundo& w, const std::vector<int>& inicio) {
         TTime& t = w.times[c];
         t.numjogadores = inicio[c + 1] - inicio[c];
         std::fill(std::begin(t.numporposicao), std::end(t.numporposicao), 0);
-        int64_t folha = 0;
         for (int j = inicio[c]; j < inicio[c + 1]; ++j) {
             const TJogador& p = w.jogadores[j];
             if (posicaovalida(p.posicao)) ++t.numporposicao[p.posicao];
-            folha += p.salario;
         }
-        w.financas[c].salariosemanal = static_cast<int32_t>(std::min<int64_t>(folha, INT32_MAX));
     }
 }
 
@@ -384,7 +376,7 @@ void historicosiniciais(Mundo& w) {
 
 }  // namespace
 
-ResultadoCarga carregamundo(Mundo& m, Preparacao& p, const Progresso& progresso) {
+ResultadoCarga carregabase(Mundo& m, Preparacao& p, const Progresso& progresso) {
     ResultadoCarga r;
     Mundo w = m;
     std::vector<std::string> arquivos = p.arquivos;
@@ -422,22 +414,18 @@ ResultadoCarga carregamundo(Mundo& m, Preparacao& p, const Progresso& progresso)
     montatecnicos(w, pw, l.brutos);
     const std::vector<int> inicio = montajogadores(w, l.brutos);
 
-    // 6. Strength, value, salary, captain, free-kick taker.
-    valoresiniciais(w, inicio);
+    // 6. Strength, captain, free-kick taker (values and salaries are the clubs' business).
+    forcasiniciais(w, inicio);
 
     // 7. Clubs per league country, league and extra clubs together.
     if (progresso) progresso(30);
     for (TLiga& g : w.ligas)
         g.numclubes = static_cast<int>(std::count_if(w.times.begin(), w.times.end(), [&](const TTime& t) { return t.pais == g.pais; }));
 
-    // 8. Wage bills and squad counts.
+    // 8. Squad counts (the wage bills follow the salaries, set by the new game).
     contaclubes(w, inicio);
 
-    // 9. Computer league clubs with a surplus put players on sale.
-    for (int c = 0; c < e.numclubesliga; ++c)
-        if (!w.times[c].humano && w.times[c].numjogadores > 15) colocaavenda(w, c);
-
-    // 10. National teams.
+    // 9. National teams.
     w.selecoes.clear();
     if (e.ckcopamundo || e.ckeurocopa || e.ckcopaamerica) {
         r.erro = carregaselecoes(w, pw);
@@ -447,10 +435,7 @@ ResultadoCarga carregamundo(Mundo& m, Preparacao& p, const Progresso& progresso)
         }
     }
 
-    // 11. State championships.
-    if (e.ckestadual) montaestaduais(w);
-
-    // 12. Player histories.
+    // 10. Player histories.
     historicosiniciais(w);
 
     pw.arquivos = std::move(arquivos);
