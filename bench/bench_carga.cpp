@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "newgame/carregamundo.h"
 #include "database/gerador.h"
 #include "database/preparacao.h"
+#include "newgame/carregamundo.h"
 #include "newgame/escolhas.h"
 
 using namespace tarvello;

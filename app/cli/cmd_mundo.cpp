@@ -10,9 +10,9 @@
 #include "competitions/calendario.h"
 #include "competitions/jogosdatemporada.h"
 #include "competitions/tabela.h"
-#include "newgame/carregamundo.h"
 #include "database/preparacao.h"
 #include "model/tipos.h"
+#include "newgame/carregamundo.h"
 #include "newgame/escolhas.h"
 
 namespace tarvello::cli {

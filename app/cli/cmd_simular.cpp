@@ -9,6 +9,7 @@
 
 #include "comandos.h"
 #include "competitions/calendario.h"
+#include "competitions/copas.h"
 #include "competitions/tabela.h"
 #include "jogonovo.h"
 #include "match/diajogo.h"
@@ -101,14 +102,21 @@ int simular(const Argumentos& a) {
     while (jogadas < limite && !fim) {
         const int data = m.estado.dataatual;
         const int tipo = m.estado.competicaoatual;
-        comecadia(m);
-        jogadia(m, ia);
+        jogadatasemtela(m, ia);
         ++jogadas;
         if (resultados) {
             const double dia = m.calendario[static_cast<size_t>(data - 1)].data;
             nlohmann::json jogos = nlohmann::json::array();
-            for (const TPartida& p : m.partidas)
-                if (p.data == dia && p.competicao == tipo && p.jogado) jogos.push_back(partidajson(m, p));
+            std::vector<std::string> desempates;  // " (pên. a x b)" of ties settled on penalties
+            for (int i = 0; i < static_cast<int>(m.partidas.size()); ++i) {
+                const TPartida& p = m.partidas[static_cast<size_t>(i)];
+                if (p.data != dia || p.competicao != tipo || !p.jogado) continue;
+                jogos.push_back(partidajson(m, p));
+                int placar[2];
+                desempates.push_back(decididapenaltis(m, i, placar) ? " (pên. " + std::to_string(placar[0]) + " x " +
+                                                                          std::to_string(placar[1]) + ")"
+                                                                    : std::string());
+            }
             if (json) {
                 datas.push_back({{"numero", data}, {"data", textodata(dia)}, {"competicao", tipo},
                                  {"nome", nomecompeticao(m, tipo, -1)}, {"partidas", jogos}});
@@ -116,14 +124,11 @@ int simular(const Argumentos& a) {
                 const int regiao = jogos.empty() ? -1 : jogos[0]["liga"].get<int>();
                 std::printf("data %d (%s) %s\n", data, textodata(dia).c_str(),
                             nomecompeticao(m, tipo, regiao).c_str());
-                for (const auto& p : jogos) {
-                    std::printf("  %s %d x %d %s", p["nomemandante"].get<std::string>().c_str(),
+                for (size_t k = 0; k < jogos.size(); ++k) {
+                    const auto& p = jogos[k];
+                    std::printf("  %s %d x %d %s%s\n", p["nomemandante"].get<std::string>().c_str(),
                                 p["golsmandante"].get<int>(), p["golsvisitante"].get<int>(),
-                                p["nomevisitante"].get<std::string>().c_str());
-                    if (p["penaltismandante"].get<int>() || p["penaltisvisitante"].get<int>())
-                        std::printf(" (pên. %d x %d)", p["penaltismandante"].get<int>(),
-                                    p["penaltisvisitante"].get<int>());
-                    std::printf("\n");
+                                p["nomevisitante"].get<std::string>().c_str(), desempates[k].c_str());
                 }
             }
         }

@@ -156,8 +156,12 @@ bool clicastatus(Mundo& m, TPlantel& p, int linha) {
     const int S = c.titulares, R = c.reservas;
     int novo = l.status;
     if (S == 10 && !c.goleiro() && !goleiro) {
-        // Only a goalkeeper may complete the eleven; a starter can still be taken out.
-        if (l.status == kTitular) novo = kNaoEscalado;
+        // Only a goalkeeper may complete the eleven. A squad with no goalkeeper fit to play
+        // lines up ten outfield players, so there a starter may still be taken out.
+        const bool goleiroapto = std::any_of(p.linhas.begin(), p.linhas.end(), [&](const TLinhaPlantel& o) {
+            return selecionavel(o.status) && m.jogadores[o.jogador].posicao == kGoleiro;
+        });
+        if (!goleiroapto && l.status == kTitular) novo = kNaoEscalado;
     } else if (goleiro && c.goleiro() && l.status != kTitular) {
         if (l.status == kNaoEscalado) {
             if (R < kMaxReservas) novo = kReserva;

@@ -284,19 +284,50 @@ bool pulacopasemjogos(Mundo& m) {
     return mudou;
 }
 
+int idadoconfronto(const Mundo& m, int indice) {
+    if (indice < 1 || indice >= static_cast<int>(m.partidas.size())) return -1;
+    const TPartida& volta = m.partidas[static_cast<size_t>(indice)];
+    if (volta.competicao != kCopaNacional && volta.competicao != kContinental1 && volta.competicao != kContinental2)
+        return -1;
+    const int primeiro = procurajogo(m, volta.liga, volta.competicao, volta.rodada);
+    // Knock-out ties are pairs of entries from the first entry of their phase: leg 2 is the second.
+    if (primeiro < 0 || (indice - primeiro) % 2 != 1) return -1;
+    const TPartida& ida = m.partidas[static_cast<size_t>(indice - 1)];
+    if (ida.mandante != volta.visitante || ida.visitante != volta.mandante || ida.mandante < 0 ||
+        ida.visitante < 0)
+        return -1;
+    return indice - 1;
+}
+
+bool decididapenaltis(const Mundo& m, int indice, int placar[2]) {
+    if (indice < 0 || indice >= static_cast<int>(m.partidas.size())) return false;
+    const TPartida& p = m.partidas[static_cast<size_t>(indice)];
+    if (!p.jogado) return false;
+    const int ida = idadoconfronto(m, indice);
+    if (ida >= 0) {
+        const TPartida& i = m.partidas[static_cast<size_t>(ida)];
+        if (i.penaltismandante == i.penaltisvisitante) return false;
+        // The first leg's home club is this match's away club.
+        placar[0] = i.penaltisvisitante;
+        placar[1] = i.penaltismandante;
+        return true;
+    }
+    // A first leg keeps the tie's shoot-out for its second leg; it was not decided itself.
+    if (p.competicao == kCopaNacional || p.competicao == kContinental1 || p.competicao == kContinental2) return false;
+    if (p.penaltismandante == p.penaltisvisitante) return false;
+    placar[0] = p.penaltismandante;
+    placar[1] = p.penaltisvisitante;
+    return true;
+}
+
 TDisputaPenaltis penaltisconfronto(Mundo& m, InteracaoPenaltis& ui, int indice, const int* onzemandante,
                                    const int* onzevisitante) {
     TDisputaPenaltis nenhuma;
-    if (indice < 1 || indice >= static_cast<int>(m.partidas.size())) return nenhuma;
+    const int i = idadoconfronto(m, indice);
+    if (i < 0) return nenhuma;
     const TPartida& volta = m.partidas[static_cast<size_t>(indice)];
     const int competicao = volta.competicao;
-    const int primeiro = procurajogo(m, volta.liga, competicao, volta.rodada);
-    // Knock-out ties are pairs of entries from the first entry of their phase: leg 2 is the second.
-    if (primeiro < 0 || (indice - primeiro) % 2 != 1) return nenhuma;
-    TPartida& ida = m.partidas[static_cast<size_t>(indice - 1)];
-    if (ida.mandante != volta.visitante || ida.visitante != volta.mandante || ida.mandante < 0 ||
-        ida.visitante < 0)
-        return nenhuma;
+    TPartida& ida = m.partidas[static_cast<size_t>(i)];
     if (decideconfronto(ida.golsmandante, ida.golsvisitante, volta.golsmandante, volta.golsvisitante) != kPenaltis)
         return nenhuma;
     const bool assistir = competicao != kCopaNacional ||

@@ -47,6 +47,12 @@ bool copatemjogoshoje(const Mundo& m);
 // moves on with `proximadata`. Returns whether the date changed.
 bool pulacopasemjogos(Mundo& m);
 
+// First-leg entry of the two-legged tie whose second leg is entry `indice`, else -1.
+int idadoconfronto(const Mundo& m, int indice);
+// Whether match-list entry `indice` was settled by a shoot-out; `placar` gets its score with
+// this entry's home club first (a second leg reads the tie's score from its first leg).
+bool decididapenaltis(const Mundo& m, int indice, int placar[2]);
+
 // A second leg that ended level on aggregate goes to a shoot-out: `indice` is the second leg's
 // entry in the match list (its result already written), `onzemandante`/`onzevisitante` the
 // elevens of that match. The score goes into the first-leg entry, the first club of the tie

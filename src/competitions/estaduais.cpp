@@ -9,6 +9,7 @@
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "records/historico.h"
+#include "season/tecnico.h"
 
 namespace tarvello {
 

@@ -17,11 +17,24 @@
 #include "model/funcoes.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "records/historico.h"
 #include "season/semana.h"
+#include "season/turno.h"
 
 namespace tarvello {
 
 namespace {
+
+// The latest first-division champion of league `liga`, from the champions history; -1 none.
+int campeaorecente(const Mundo& m, int liga) {
+    if (liga < 0 || liga >= static_cast<int>(m.ligas.size())) return -1;
+    const int pais = m.ligas[static_cast<size_t>(liga)].pais;
+    for (int t = m.estado.temporada; t >= 1; --t) {
+        const int c = colocado(m, pais, 1, t, 1, kLiga);
+        if (c >= 0) return c;
+    }
+    return -1;
+}
 
 bool clubevalido(const Mundo& m, int t) { return t >= 0 && t < static_cast<int>(m.times.size()); }
 
@@ -210,6 +223,7 @@ bool proximogrupo(Mundo& m, Interacao& ia) {
             if (c.pendentes.empty()) continue;
         }
         preparatela(m);
+        m.diajogo.campeaoliga = c.tipo == kLiga ? campeaorecente(m, c.grupos[static_cast<size_t>(c.grupo)]) : -1;
         const size_t n = std::min<size_t>(c.pendentes.size(), kMaxJogosTela);
         for (size_t k = 0; k < n; ++k) {
             const int i = c.pendentes[k];
@@ -239,8 +253,15 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
     recuperajogadores(m);
     // Second legs level on aggregate are settled on penalties, with the elevens that finished.
     if (tipo == kCopaNacional && m.estado.jogocopa == 2)
-        for (const TJogos& g : m.diajogo.jogos)
-            penaltisconfronto(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
+        for (TJogos& g : m.diajogo.jogos) {
+            const TDisputaPenaltis d =
+                penaltisconfronto(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
+            if (d.vencedor == 0) continue;
+            // The tie's first club is this match's away club; the slot keeps home first.
+            g.decididopenaltis = 1;
+            g.penaltis[0] = d.placar[1];
+            g.penaltis[1] = d.placar[0];
+        }
 }
 
 void jogadia(Mundo& m, Interacao& ia) {
@@ -249,6 +270,12 @@ void jogadia(Mundo& m, Interacao& ia) {
         }
         encerrapartidas(m, ia);
     }
+}
+
+void jogadatasemtela(Mundo& m, Interacao& ia) {
+    for (int k : tecnicosdodia(m)) abreturno(m, k);
+    comecadia(m);
+    jogadia(m, ia);
 }
 
 ProximaEtapa continuar(Mundo& m, Interacao&) {

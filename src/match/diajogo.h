@@ -50,6 +50,10 @@ void encerrapartidas(Mundo& m, Interacao& ia);
 // The whole day without a screen: every group in turn, watched ones minute by minute.
 void jogadia(Mundo& m, Interacao& ia);
 
+// A whole date with nobody at the screen (the headless tool): each human coach whose club plays
+// has his turn opened as his main screen would open it, then the day starts and is played.
+void jogadatasemtela(Mundo& m, Interacao& ia);
+
 // "Continuar >>": next date with matches, per-day data cleared, referees of the new date.
 ProximaEtapa continuar(Mundo& m, Interacao& ia);
 

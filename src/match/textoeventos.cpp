@@ -47,13 +47,22 @@ std::vector<TLinhaEvento> linhaseventos(const Mundo& m, int jogo) {
 }
 
 std::string ultimoevento(const Mundo& m, int jogo) {
-    for (auto it = m.diajogo.eventos.rbegin(); it != m.diajogo.eventos.rend(); ++it)
-        if (it->partida == jogo) {
-            const int minuto = it->minuto >= 46 ? it->minuto - 45 : it->minuto;
+    for (auto it = m.diajogo.eventos.rbegin(); it != m.diajogo.eventos.rend(); ++it) {
+        if (it->partida != jogo) continue;
+        const TEventoPartida& e = *it;
+        const int minuto = e.minuto >= 46 ? e.minuto - 45 : e.minuto;
+        const std::string base = nomejogador(m, e.jogador) + " " + std::to_string(minuto);
+        switch (e.tipo) {
             // A penalty goal is marked with a grave accent instead of the apostrophe.
-            return nomejogador(m, it->jogador) + " " + std::to_string(minuto) +
-                   (it->tipo == kEvGolPenalti ? "`" : "'");
+            case kEvGolPenalti: return base + "`";
+            case kEvGolContra: return base + "' (contra)";
+            case kEvGolFalta: return base + "'(de falta)";
+            case kEvAmarelo: return base + "' - " + (e.minuto >= 46 ? "2º" : "1º");
+            case kEvSubstituicao:
+                return "(" + nomejogador(m, e.jogador) + ") " + nomejogador(m, e.extra) + minutometade(e.minuto);
+            default: return base + "'";
         }
+    }
     return {};
 }
 

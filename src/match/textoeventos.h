@@ -17,8 +17,9 @@ struct TLinhaEvento {
 // other events the player's name, each with the minute of its half.
 std::vector<TLinhaEvento> linhaseventos(const Mundo& m, int jogo);
 
-// The short line of a match's latest event on the match-day screen ("Nome 23'"); empty when
-// nothing has happened.
+// The short line of a match's latest event on the match-day screen: "Nome 23'", with " (contra)"
+// for an own goal, "(de falta)" for a free-kick goal, " - 1º" (the half) for a first yellow
+// card, "(Sai) Entra 23' - 2º" for a substitution; empty when nothing has happened.
 std::string ultimoevento(const Mundo& m, int jogo);
 
 // "1º tempo", "2º tempo", "acréscimos", "Intervalo", "Fim de jogo" and the minute ("23'"), from

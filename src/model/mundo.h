@@ -49,6 +49,10 @@ struct Mundo {
     bool ligaencerrada = false;
     bool ligapremiada = false;
 
+    // Match day (season * 1000 + date) on which each human coach's turn last opened, so the
+    // daily morale and the day's events run once per coach and day. Not saved.
+    std::array<int32_t, kMaxHumanos> turnoaberto{};
+
     std::array<TDiaCalendario, kNumDatas> calendario{};  // rebuilt every season, never saved
     std::vector<TPartida> partidas;                       // the season's match list
 

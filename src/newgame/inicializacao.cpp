@@ -5,13 +5,13 @@
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/jogosdatemporada.h"
-#include "newgame/carregamundo.h"
 #include "database/preparacao.h"
 #include "match/simulacao.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/opcoes.h"
 #include "model/tipos.h"
+#include "newgame/carregamundo.h"
 #include "news/mensagens.h"
 
 namespace tarvello {
@@ -119,7 +119,12 @@ TPrimeiraTela escolheprimeiratela(Mundo& m) {
         // No country's cup has a first phase: the phase is over before it starts, and the game
         // moves on to the next date that has something to play (friendlies booked before the
         // league included).
-        if (pulacopasemjogos(m)) return escolheprimeiratela(m);
+        if (pulacopasemjogos(m)) {
+            // Only the welcome messages exist yet: they are dated the day the game opens on,
+            // or they would already be old news on the first main screen.
+            for (TMensagem& msg : m.mensagens) msg.data = datahoje(m);
+            return escolheprimeiratela(m);
+        }
         return r;
     }
     if (e.competicaoatual == kEstadual) {

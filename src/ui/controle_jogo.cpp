@@ -14,10 +14,22 @@
 #include "news/mensagens.h"
 #include "news/screens/mensagens_tela.h"
 #include "season/semana.h"
+#include "season/turno.h"
 #include "ui/tela.h"
 #include "ui/tela_principal.h"
 
 namespace tarvello {
+namespace {
+
+// "Falecimento do jogador": the club is held responsible and loses league points.
+void avisafalecimento(QWidget* pai, const Mundo& m, int jogador) {
+    const QString nome = QString::fromStdString(m.jogadores[static_cast<size_t>(jogador)].nome.utf8());
+    mostramensagem(pai, QStringLiteral("Falecimento do jogador\n\n%1 faleceu. O seu clube foi responsabilizado "
+                                       "pela morte e irá perder 5 pontos no campeonato.")
+                            .arg(nome));
+}
+
+}  // namespace
 
 ControleJogo::ControleJogo(std::unique_ptr<Mundo> mundo, bool partidas, QObject* parent)
     : QObject(parent), mundo_(std::move(mundo)), interacao_(std::make_unique<InteracaoJanelas>()),
@@ -71,6 +83,8 @@ void ControleJogo::abreprincipal(int k) {
         e.timeatual = e.timedotecnico[k];
         e.tecnicoatual = m.times[static_cast<size_t>(e.timeatual)].tecnico;
     }
+    // The day's morale and events come before the squad grid is built.
+    const TEventosTurno eventos = abreturno(m, k);
     fecha(principal_);
     principal_ = new TelaPrincipal(m);
     principal_->defineopcoes(opcoes_);
@@ -79,6 +93,7 @@ void ControleJogo::abreprincipal(int k) {
     principal_->show();
     centraliza(principal_);
     emit telaaberta(principal_);
+    if (eventos.falecido > 0) avisafalecimento(principal_, m, eventos.falecido);
 }
 
 void ControleJogo::confirmou() {

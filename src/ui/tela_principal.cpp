@@ -31,6 +31,7 @@
 #include "competitions/screens/copa_tela.h"
 #include "competitions/screens/tabela_jogos_tela.h"
 #include "model/datas.h"
+#include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/opcoes.h"
 #include "model/tipos.h"
@@ -229,6 +230,8 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     v->addLayout(botoes);
     setCentralWidget(centro);
 
+    // Messages more than two weeks old stop counting as news when the screen is built.
+    contanaolidas(mundo, mundo.estado.timeatual, datahoje(mundo));
     atualiza();
     montaplantel();
     resize(800, 600);

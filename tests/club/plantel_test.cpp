@@ -200,9 +200,18 @@ TEST(Plantel, CliquesDeTitularesEReservas) {
     EXPECT_EQ(p.contagem.esquema, "5-3-2");
     EXPECT_EQ(m.jogadores[p.linhas[reserva].jogador].escalacao, 1);
 
-    // Without a goalkeeper an outfield starter can still be taken out.
+    // Ten outfield starters and a fit goalkeeper left out: clicking an outfield starter does
+    // nothing, only the goalkeeper can be added.
     Mundo n = clube(1, 4, 4, 4, 4);
     TPlantel q = montaplantel(n, 0);
+    seleciona(n, q, kZagueiro, 4);
+    seleciona(n, q, kMeioCampo, 4);
+    seleciona(n, q, kAtacante, 2);
+    EXPECT_FALSE(clicastatus(n, q, linha(n, q, kZagueiro, kTitular)));
+    EXPECT_EQ(q.contagem.titulares, 10);
+    // With the only goalkeeper injured, the ten may still be changed.
+    n.jogadores[elenco(n, 0)[0]].contusaoate = datahoje(n) + 7;
+    q = montaplantel(n, 0);
     seleciona(n, q, kZagueiro, 4);
     seleciona(n, q, kMeioCampo, 4);
     seleciona(n, q, kAtacante, 2);

@@ -7,9 +7,9 @@
 
 #include "base_teste.h"
 #include "club/valores.h"
-#include "newgame/carregamundo.h"
 #include "database/montaliga.h"
 #include "model/tipos.h"
+#include "newgame/carregamundo.h"
 #include "newgame/escolhas.h"
 
 using namespace tarvello;

@@ -52,12 +52,22 @@ TEST(TextoEventos, LinhasDaPartidaComPlacarCorrenteEMetades) {
     EXPECT_EQ(l[5].texto, "2x2 - Davi - 45' - 2º (de falta)");
     EXPECT_EQ(l[5].tipo, kEvGolFalta);
 
-    // The match-day line shows the latest event; a penalty goal with a grave accent.
-    EXPECT_EQ(ultimoevento(m, 1), "Davi 45'");
+    // The match-day line shows the latest event: a free-kick goal with "(de falta)" right after
+    // the minute, a substitution with both names and the half, a penalty goal with a grave
+    // accent, an own goal with " (contra)", a first yellow card with its half.
+    EXPECT_EQ(ultimoevento(m, 1), "Davi 45'(de falta)");
     m.diajogo.eventos.pop_back();
+    EXPECT_EQ(ultimoevento(m, 1), "(Caio) Davi 30' - 2º");
     m.diajogo.eventos.pop_back();
     EXPECT_EQ(ultimoevento(m, 1), "Ari 5`");
+    m.diajogo.eventos.pop_back();
+    EXPECT_EQ(ultimoevento(m, 1), "Beto 45' (contra)");
     EXPECT_EQ(ultimoevento(m, 2), "Davi 40'");
+    m.diajogo.eventos.pop_back();
+    m.diajogo.eventos.pop_back();  // the other match's goal
+    EXPECT_EQ(ultimoevento(m, 1), "Caio 30' - 1º");
+    evento(m, kEvSegundoAmarelo, 1, 3, 62, 62);
+    EXPECT_EQ(ultimoevento(m, 1), "Caio 17'");
 
     // Slots that do not exist and matches without events give nothing.
     EXPECT_TRUE(linhaseventos(m, 0).empty());

@@ -1,5 +1,7 @@
 #include "match/screens/partidas_tela.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -129,8 +131,11 @@ void TelaPartidas::tique() {
         tempo_->setText("Fim de jogo");
         terminou_ = true;
         encerrapartidas(m_, ia_);
-        // The final scores stay a moment before the next group takes the screen.
-        QTimer::singleShot(std::min(1500, 10 * intervalo()), this, &TelaPartidas::proximo);
+        const bool penaltis = std::any_of(m_.diajogo.jogos.begin(), m_.diajogo.jogos.end(),
+                                          [](const TJogos& g) { return g.decididopenaltis != 0; });
+        if (penaltis) tempo_->setText("Desempate por Penaltis");
+        // The final scores (or the shoot-out notice, 3 seconds) stay before the next group.
+        QTimer::singleShot(penaltis ? 3000 : std::min(1500, 10 * intervalo()), this, &TelaPartidas::proximo);
         return;
     }
     tempo_->setText(e == EstadoMinuto::Intervalo ? QString("2º tempo") : q(rotulominuto(m_)));

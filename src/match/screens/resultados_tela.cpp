@@ -10,6 +10,7 @@
 
 #include "club/financas.h"
 #include "competitions/calendario.h"
+#include "competitions/copas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "ui/tela.h"
@@ -118,6 +119,8 @@ void TelaResultados::mostra() {
         partidas_.push_back(i);
         resultados_->setItem(l, 0, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.mandante)].nome.utf8())));
         QString placar = QString("%1 x %2").arg(p.golsmandante).arg(p.golsvisitante);
+        int penaltis[2] = {0, 0};
+        if (decididapenaltis(m_, i, penaltis)) placar += QString(" (P:%1x%2)").arg(penaltis[0]).arg(penaltis[1]);
         resultados_->setItem(l, 1, new QTableWidgetItem(placar));
         resultados_->setItem(l, 2, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.visitante)].nome.utf8())));
         resultados_->item(l, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

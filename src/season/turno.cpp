@@ -1,0 +1,24 @@
+#include "season/turno.h"
+
+#include "model/mundo.h"
+#include "season/semana.h"
+
+namespace tarvello {
+
+TEventosTurno abreturno(Mundo& m, int tecnico) {
+    TEventosTurno r;
+    if (tecnico < 0 || tecnico >= kMaxHumanos) return r;
+    const int time = m.estado.timedotecnico[tecnico];
+    if (time < 0 || time >= static_cast<int>(m.times.size()) || !m.times[static_cast<size_t>(time)].humano)
+        return r;
+    // Seasons have fewer than 1000 dates, so this names the match day uniquely.
+    const int dia = m.estado.temporada * 1000 + m.estado.dataatual;
+    if (m.turnoaberto[static_cast<size_t>(tecnico)] == dia) return r;
+    m.turnoaberto[static_cast<size_t>(tecnico)] = dia;
+    r.novodia = true;
+    atualizamoral(m, time);
+    r.falecido = verificafalecimento(m, time);
+    return r;
+}
+
+}  // namespace tarvello

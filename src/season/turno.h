@@ -1,0 +1,18 @@
+#pragma once
+// The start of a human coach's turn on a match day, when his main screen opens.
+
+namespace tarvello {
+
+struct Mundo;
+
+struct TEventosTurno {
+    bool novodia = false;  // the turn had not been opened yet today (morale and events ran)
+    int falecido = 0;      // a player of the club who died today, 0 none
+};
+
+// Daily morale of the coach's squad, then the day's events (a death on league days). Runs once
+// per coach (slot 0..5 of `timedotecnico`) and match day: opening the screen again the same day
+// changes nothing.
+TEventosTurno abreturno(Mundo& m, int tecnico);
+
+}  // namespace tarvello
