@@ -153,6 +153,7 @@ void decideestadual(Mundo& m) {
             TTecnico& tec = m.tecnicos[tecnico];
             tec.conquistas[kEstadual] += 1;
             tec.pontosranking += 15;  // counts only in the national ranking
+            registratecnico(m, tecnico, 0, "t");
         }
         c.titulosestaduais += 1;
         c.pontosranking[2] += 5;

@@ -95,6 +95,9 @@ void recuperaenergia(Mundo& m, int jogador) {
     if (computador && j.energia < 30) j.energia = 20 + m.sorteia(20);
     if (j.energia > 100) j.energia = 100;
     if (j.energia < 0) j.energia = 5;
+    // Match days without playing, which make a left-out player complain sooner or later.
+    if (j.jogounapartida) j.semjogar = 0;
+    else ++j.semjogar;
     j.jogounapartida = 0;
 }
 

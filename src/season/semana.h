@@ -20,7 +20,8 @@ void cobrasemana(Mundo& m, int competicao, int mandante, int visitante);
 // other club competitions, nothing for national teams.
 void creditarenda(Mundo& m, int competicao, int mandante, int visitante, int renda);
 
-// After a match, one player of one of the two clubs.
+// After a match, one player of one of the two clubs: energy recovered, and the count of match
+// days without playing kept.
 void recuperaenergia(Mundo& m, int jogador);
 // Every player of the club (the placeholder entry 0 excluded).
 void recuperaenergiatime(Mundo& m, int time);

@@ -108,6 +108,14 @@ void confereresultado(const Mundo& m, int participantes) {
         const bool level = decideconfronto(ida.golsmandante, ida.golsvisitante, volta.golsmandante,
                                            volta.golsvisitante) == kPenaltis;
         EXPECT_EQ(level, ida.penaltismandante != ida.penaltisvisitante);
+        // The second leg reads the tie's shoot-out with its own home club first.
+        int placar[2] = {0, 0};
+        EXPECT_FALSE(decididapenaltis(m, static_cast<int>(i), placar));
+        EXPECT_EQ(decididapenaltis(m, static_cast<int>(i) + 1, placar), level);
+        if (level) {
+            EXPECT_EQ(placar[0], ida.penaltisvisitante);
+            EXPECT_EQ(placar[1], ida.penaltismandante);
+        }
     }
     EXPECT_EQ(confrontos, participantes - 1);
     int campeoes = 0, eliminados = 0;

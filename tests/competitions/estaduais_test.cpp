@@ -134,6 +134,8 @@ TEST(Tabela, OrdemPorPontosVitoriasSaldoGols) {
 TEST(Estaduais, TemporadaCompletaAteOCampeao) {
     Mundo m = mundoestadual();
     m.times[3].humano = 1;
+    m.tecnicos.resize(m.times.size());
+    for (size_t t = 0; t < m.times.size(); ++t) m.times[t].tecnico = static_cast<int>(t);
     fasedegrupos(m);
     ASSERT_EQ(m.estado.faseestadual, 6);
 
@@ -187,6 +189,12 @@ TEST(Estaduais, TemporadaCompletaAteOCampeao) {
     for (int s : {kSP, kMG}) {
         const int campeao = linha.campeao[s];
         EXPECT_EQ(m.times[campeao].titulosestaduais, 1);
+        // The champion's coach: a state title, a title point and 15 national ranking points.
+        const TTecnico& tec = m.tecnicos[static_cast<size_t>(campeao)];
+        EXPECT_EQ(tec.conquistas[kEstadual], 1);
+        EXPECT_EQ(tec.titulos[0], 1);
+        EXPECT_EQ(tec.pontosranking, 15);
+        EXPECT_EQ(m.tecnicos[static_cast<size_t>(linha.vice[s])].titulos[0], 0);
         EXPECT_EQ(m.times[campeao].pontosranking[2], 5);
         EXPECT_EQ(m.times[linha.vice[s]].pontosranking[2], 3);
         // The top scorer is the first player of a club of that state with the most goals.
