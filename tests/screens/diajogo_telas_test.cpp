@@ -25,6 +25,7 @@
 #include "news/mensagens.h"
 #include "news/screens/mensagens_tela.h"
 #include "ui/controle_jogo.h"
+#include "ui/tela.h"
 #include "ui/tela_principal.h"
 
 using namespace tarvello;
@@ -240,4 +241,39 @@ TEST(TelasDiaJogo, CaixaDeMensagens) {
     EXPECT_FALSE(lista->item(1, 2)->font().bold());
     EXPECT_EQ(naolidas(m, 0), 1);
     EXPECT_FALSE(t.findChild<QWidget*>("pergunta")->isVisibleTo(&t));
+}
+
+// Opening a coach's main screen on a new date runs his turn: daily morale (the last result's
+// grade is used up), a death on a league date told by "Falecimento do jogador", and news older
+// than two weeks no longer counted.
+TEST(TelasDiaJogo, TurnoDoTecnicoAoAbrirATelaPrincipal) {
+    auto mundo = mundocomhumanos(1);
+    Mundo* m = mundo.get();
+    const int humano = m->estado.timedotecnico[0];
+    ASSERT_EQ(m->estado.competicaoatual, kLiga);
+    m->times[static_cast<size_t>(humano)].notaderrota = 4;
+    int velho = 0;
+    for (size_t j = 1; j < m->jogadores.size() && !velho; ++j)
+        if (m->jogadores[j].time == humano) velho = static_cast<int>(j);
+    m->jogadores[static_cast<size_t>(velho)].idade = 70;
+    const int antiga = enviamensagem(*m, humano, kMsgBoasVindas, 0);
+    ASSERT_GE(antiga, 0);
+    m->mensagens[static_cast<size_t>(antiga)].data -= 15;
+
+    QStringList avisos;
+    const GanchoMensagem antes = ganchomensagem();
+    ganchomensagem() = [&](QWidget*, const QString& texto) { avisos << texto; };
+    ControleJogo c(std::move(mundo), false);
+    c.inicia();
+    ganchomensagem() = antes;
+
+    ASSERT_NE(c.principal(), nullptr);
+    EXPECT_EQ(m->times[static_cast<size_t>(humano)].notaderrota, 0);
+    EXPECT_EQ(m->jogadores[static_cast<size_t>(velho)].time, -1);
+    EXPECT_EQ(m->times[static_cast<size_t>(humano)].pontos[kLiga], -5);
+    ASSERT_EQ(avisos.size(), 1);
+    EXPECT_TRUE(avisos[0].startsWith("Falecimento do jogador"));
+    EXPECT_TRUE(avisos[0].contains("O seu clube foi responsabilizado pela morte e irá perder 5 pontos no campeonato."));
+    EXPECT_EQ(c.principal()->findChild<QLabel*>("noticias")->text(), "Sem novas notícias");
+    EXPECT_TRUE(m->mensagens[static_cast<size_t>(antiga)].lido);
 }
