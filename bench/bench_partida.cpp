@@ -53,7 +53,7 @@ Mundo liga(int clubes, uint64_t semente) {
 // the day's end.
 void joga(Mundo& m, Interacao& ia, int dia) {
     const int n = static_cast<int>(m.times.size());
-    iniciadiajogo(m);
+    encerradia(m);
     std::vector<int> clubes(n);
     for (int i = 0; i < n; ++i) clubes[i] = i;
     escalacomputador(m, clubes);
@@ -63,7 +63,7 @@ void joga(Mundo& m, Interacao& ia, int dia) {
         preparajogo(m, a, b, i);
     }
     simulainstantaneo(m, ia);
-    for (int t = 0; t < n; ++t) recuperaenergiatime(m, t);
+    for (size_t j = 1; j < m.jogadores.size(); ++j) recuperaenergia(m, static_cast<int>(j));
     encerradia(m);
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
@@ -14,6 +17,7 @@
 #include "match/publico.h"
 #include "match/simulacao.h"
 #include "match/taticas.h"
+#include "match/verificacao.h"
 #include "model/funcoes.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -121,7 +125,6 @@ void recuperajogadores(Mundo& m) {
     for (size_t j = 1; j < m.jogadores.size(); ++j) {
         TJogador& p = m.jogadores[j];
         if (p.time < 0 || p.time >= static_cast<int>(notela.size()) || !notela[static_cast<size_t>(p.time)]) continue;
-        if (!m.times[static_cast<size_t>(p.time)].humano) p.posicao = p.posicaooriginal;
         recuperaenergia(m, static_cast<int>(j));
     }
 }
@@ -248,6 +251,14 @@ bool proximogrupo(Mundo& m, Interacao& ia) {
 }
 
 void encerrapartidas(Mundo& m, Interacao& ia) {
+#ifndef NDEBUG
+    // Debug builds check the screen's matches before their results are booked, so a fault of
+    // the minute's rules stops the run where it happened.
+    if (const std::vector<std::string> erros = verificadiajogo(m); !erros.empty()) {
+        for (const std::string& e : erros) std::fprintf(stderr, "verificadiajogo: %s\n", e.c_str());
+        std::abort();
+    }
+#endif
     const int tipo = m.controledia.tipo >= 0 ? m.controledia.tipo : m.estado.competicaoatual;
     for (TJogos& g : m.diajogo.jogos) encerrajogo(m, g, tipo);
     recuperajogadores(m);

@@ -50,21 +50,6 @@ int chancepenalti(const TJogador& batedor, const TJogador* goleiro) {
     return c;
 }
 
-int goleirodaescalacao(const Mundo& m, const int32_t* onze) {
-    if (!onze) return -1;
-    if (jogadorvalido(m, onze[10])) return onze[10];
-    for (int s = 0; s < 11; ++s)
-        if (const TJogador* p = jogadorvalido(m, onze[s]); p && p->posicao == kGoleiro) return onze[s];
-    return -1;
-}
-
-int batedorcomputador(const Mundo& m, const int32_t* onze) {
-    if (!onze) return -1;
-    for (int s = 9; s >= 0; --s)
-        if (jogadorvalido(m, onze[s])) return onze[s];
-    return jogadorvalido(m, onze[10]) ? onze[10] : -1;
-}
-
 TCobrancaPenalti cobrancahumana(Mundo& m, int batedor, int goleiro) {
     static const char* const kPreparo[] = {
         " coloca a bola na marca.", " prepara para bater.", " ajeita com carinho.", " se concentra para chutar.",

@@ -15,14 +15,6 @@ namespace tarvello {
 // side has no goalkeeper on the pitch).
 int chancepenalti(const TJogador& batedor, const TJogador* goleiro);
 
-// Goalkeeper of an eleven (slots 1..11 as indexes 0..10): slot 11, or when it is empty the first
-// player of the eleven whose position is goalkeeper; -1 when there is none.
-int goleirodaescalacao(const Mundo& m, const int32_t* onze);
-
-// Kicker a computer-run side sends: the first player found scanning slots 10 down to 1, then
-// the goalkeeper's slot 11; -1 when the eleven is empty.
-int batedorcomputador(const Mundo& m, const int32_t* onze);
-
 // One kick as the penalty window tells it: the lines shown one after the other and the result.
 struct TCobrancaPenalti {
     int batedor = -1;

@@ -58,12 +58,6 @@ void copiatitulares(Mundo& m, TJogos& g) {
 
 }  // namespace
 
-void iniciadiajogo(Mundo& m) {
-    auto penalti = std::move(m.diajogo.sorteiopenalti);
-    m.diajogo = TDiaJogo{};
-    m.diajogo.sorteiopenalti = std::move(penalti);
-}
-
 void preparatela(Mundo& m) {
     TDiaJogo& d = m.diajogo;
     d.jogos.clear();

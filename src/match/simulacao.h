@@ -8,9 +8,6 @@ namespace tarvello {
 struct Mundo;
 class Interacao;
 
-// Empties the whole match day, line-up rows included: call it before the first line-up of the
-// day is confirmed, or rely on `encerradia` of the previous day.
-void iniciadiajogo(Mundo& m);
 // Empties the matches and the event log of the screen, back to minute 0 of the first half.
 void preparatela(Mundo& m);
 // Adds a match to the screen; both clubs must have their line-up rows. Returns the slot 1..30,

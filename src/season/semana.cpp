@@ -101,12 +101,6 @@ void recuperaenergia(Mundo& m, int jogador) {
     j.jogounapartida = 0;
 }
 
-void recuperaenergiatime(Mundo& m, int time) {
-    if (!timevalido(m, time)) return;
-    for (size_t i = 1; i < m.jogadores.size(); ++i)
-        if (m.jogadores[i].time == time) recuperaenergia(m, static_cast<int>(i));
-}
-
 void atualizamoral(Mundo& m, int time) {
     if (!timevalido(m, time)) return;
     const std::vector<int> elencotime = elenco(m, time);

@@ -23,8 +23,6 @@ void creditarenda(Mundo& m, int competicao, int mandante, int visitante, int ren
 // After a match, one player of one of the two clubs: energy recovered, and the count of match
 // days without playing kept.
 void recuperaenergia(Mundo& m, int jogador);
-// Every player of the club (the placeholder entry 0 excluded).
-void recuperaenergiatime(Mundo& m, int time);
 
 // Daily morale of a human club's squad and team, once per match day when its coach's main
 // screen opens.

@@ -13,6 +13,12 @@
 
 namespace tarvello::teste {
 
+// Empties the whole match day, line-up rows included; the penalty draw a test installed stays.
+inline void limpadiajogo(Mundo& m) {
+    auto penalti = std::move(m.diajogo.sorteiopenalti);
+    m.diajogo = TDiaJogo{};
+    m.diajogo.sorteiopenalti = std::move(penalti);
+}
 
 struct Elenco {
     int forca = 60;
@@ -63,13 +69,13 @@ inline Mundo mundo(int n, uint64_t semente = 7, const Elenco& e = {}) {
     m.estado.dataatual = 36;
     m.estado.competicaoatual = kLiga;
     for (int i = 0; i < n; ++i) criatime(m, e);
-    iniciadiajogo(m);
+    limpadiajogo(m);
     return m;
 }
 
 // Lines up every club of the pairs as the computer does and puts the matches on the screen.
 inline void preparadia(Mundo& m, const std::vector<std::pair<int, int>>& pares) {
-    iniciadiajogo(m);
+    limpadiajogo(m);
     std::vector<int> clubes;
     for (auto [a, b] : pares) {
         clubes.push_back(a);
@@ -140,10 +146,10 @@ inline void jogaexibido(Mundo& m, Interacao& ia) {
 // What the end of a match day does to the players between two days of these tests: energy
 // recovered, positions back, flags cleared, the next date.
 inline void proximodia(Mundo& m) {
-    for (const auto& g : m.diajogo.jogos) {
-        recuperaenergiatime(m, g.mandante);
-        recuperaenergiatime(m, g.visitante);
-    }
+    for (const auto& g : m.diajogo.jogos)
+        for (size_t j = 1; j < m.jogadores.size(); ++j)
+            if (m.jogadores[j].time == g.mandante || m.jogadores[j].time == g.visitante)
+                recuperaenergia(m, static_cast<int>(j));
     for (auto& j : m.jogadores) j.posicao = j.posicaooriginal;
     encerradia(m);
     ++m.estado.dataatual;

@@ -42,25 +42,6 @@ TEST(Penaltis, ChanceDaCobranca) {
     EXPECT_EQ(chancepenalti(batedor, nullptr), 90);
 }
 
-TEST(Penaltis, GoleiroEBatedorDaEscalacao) {
-    Mundo m = mundocomdoistimes();
-    int32_t onze[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    EXPECT_EQ(goleirodaescalacao(m, onze), 11);
-    EXPECT_EQ(batedorcomputador(m, onze), 10);
-    // No one in the goalkeeper's slot: the first goalkeeper on the pitch stands in.
-    onze[10] = 0;
-    m.jogadores[4].posicao = 0;
-    m.jogadores[1].posicao = 3;
-    for (int j = 2; j <= 10; ++j) m.jogadores[j].posicao = j == 4 ? 0 : 3;
-    EXPECT_EQ(goleirodaescalacao(m, onze), 4);
-    // A side reduced to its goalkeeper still has a kicker; an empty eleven has none.
-    int32_t so[11] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11};
-    EXPECT_EQ(batedorcomputador(m, so), 11);
-    int32_t vazio[11] = {};
-    EXPECT_EQ(batedorcomputador(m, vazio), -1);
-    EXPECT_EQ(goleirodaescalacao(m, vazio), -1);
-}
-
 TEST(Penaltis, FalasDaCobrancaTrazemONome) {
     Mundo m = mundocomdoistimes();
     for (int i = 0; i < 50; ++i) {

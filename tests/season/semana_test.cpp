@@ -91,8 +91,9 @@ TEST(Semana, RecuperacaoDeEnergia) {
         EXPECT_EQ(b.posicao, b.posicaooriginal);
     }
     m.jogadores[2].energia = 0;
-    recuperaenergiatime(m, 0);
+    recuperaenergia(m, 2);
     EXPECT_EQ(m.jogadores[2].energia, 50);
+    recuperaenergia(m, 0);
     EXPECT_EQ(m.jogadores[0].energia, 0);  // the placeholder never changes
 }
 
