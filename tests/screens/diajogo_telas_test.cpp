@@ -277,3 +277,30 @@ TEST(TelasDiaJogo, TurnoDoTecnicoAoAbrirATelaPrincipal) {
     EXPECT_EQ(c.principal()->findChild<QLabel*>("noticias")->text(), "Sem novas notícias");
     EXPECT_TRUE(m->mensagens[static_cast<size_t>(antiga)].lido);
 }
+
+// A cup tie settled on penalties shows the shoot-out beside the second leg's score, with that
+// match's home club first; the first leg shows its score alone.
+TEST(TelasDiaJogo, ResultadoComDesempateDePenaltis) {
+    Mundo m = mundoliga(4, 1);
+    for (int perna = 0; perna < 2; ++perna) {
+        TPartida p{};
+        p.competicao = kCopaNacional;
+        p.liga = 0;
+        p.rodada = 2;
+        p.chave = 10;
+        p.mandante = perna == 0 ? 3 : 5;
+        p.visitante = perna == 0 ? 5 : 3;
+        p.golsmandante = p.golsvisitante = 1;
+        p.jogado = 1;
+        p.data = 40000 + perna;
+        m.partidas.push_back(p);
+    }
+    m.partidas[0].penaltismandante = 4;  // club 3, home in the first leg
+    m.partidas[0].penaltisvisitante = 5;
+    TelaResultados volta(m, kCopaNacional, 40001);
+    auto* r = volta.findChild<QTableWidget*>("resultados");
+    ASSERT_EQ(r->rowCount(), 1);
+    EXPECT_EQ(r->item(0, 1)->text(), "1 x 1 (P:5x4)");
+    TelaResultados ida(m, kCopaNacional, 40000);
+    EXPECT_EQ(ida.findChild<QTableWidget*>("resultados")->item(0, 1)->text(), "1 x 1");
+}
