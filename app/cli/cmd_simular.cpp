@@ -94,6 +94,9 @@ int simular(const Argumentos& a) {
     const long long limite = a.tem("ate-fim-da-temporada") ? 1000000 : a.inteiro("datas", 1000000);
     if (limite < 0) throw std::runtime_error("--datas deve ser 0 ou mais");
 
+    std::vector<int32_t> dinheiroinicial;
+    for (const TTime& t : m.times) dinheiroinicial.push_back(t.dinheiro);
+
     InteracaoComputador ia;
     nlohmann::json datas = nlohmann::json::array();
     const auto inicio = std::chrono::steady_clock::now();
@@ -186,12 +189,28 @@ int simular(const Argumentos& a) {
     }
     saida["artilheiros"] = art;
 
+    // Every club's money: its cash before the first date and now, and the season's columns.
+    nlohmann::json clubes = nlohmann::json::object();
+    for (size_t c = 0; c < m.times.size() && c < m.financas.size(); ++c) {
+        const TFinancas& f = m.financas[c];
+        clubes[std::to_string(c)] = {
+            {"nome", nome(m, static_cast<int>(c))},
+            {"humano", m.times[c].humano != 0},
+            {"dinheiro", {{"inicio", c < dinheiroinicial.size() ? dinheiroinicial[c] : 0}, {"fim", m.times[c].dinheiro}}},
+            {"financas",
+             {{"salariosemanal", f.salariosemanal}, {"salarios", f.salarios}, {"ingressos", f.ingressos},
+              {"obrasestadio", f.obrasestadio}, {"vendas", f.vendas}, {"compras", f.compras},
+              {"emprestimo", f.emprestimo}, {"premios", f.premios}, {"juros", f.juros},
+              {"patrocinio", f.patrocinio}, {"diversos", f.diversos}, {"multas", f.multas}}}};
+    }
+
     if (json) {
         if (resultados) saida["datas"] = datas;
         nlohmann::json partidas = nlohmann::json::array();
         for (const TPartida& p : m.partidas)
             if (p.competicao != kLiga) partidas.push_back(partidajson(m, p));
         saida["copas"] = partidas;  // knock-out and state matches with their shoot-outs
+        saida["clubes"] = clubes;
         std::puts(saida.dump(2).c_str());
     } else {
         std::printf("temporada %d: %lld datas jogadas, data atual %d%s\n", m.estado.temporada, jogadas,

@@ -1,5 +1,9 @@
 #include "club/elenco.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "season/registraevento.h"
@@ -24,12 +28,28 @@ void recontaelenco(Mundo& m, int time) {
     }
 }
 
+namespace {
+
+int32_t folha(int64_t soma) { return static_cast<int32_t>(std::min<int64_t>(soma, INT32_MAX)); }
+
+}  // namespace
+
 void recalculasalarios(Mundo& m, int time) {
     if (!timevalido(m, time) || time >= static_cast<int>(m.financas.size())) return;
     int64_t soma = 0;
     for (size_t i = 1; i < m.jogadores.size(); ++i)
         if (m.jogadores[i].time == time) soma += m.jogadores[i].salario;
-    m.financas[time].salariosemanal = static_cast<int32_t>(soma);
+    m.financas[time].salariosemanal = folha(soma);
+}
+
+void recalculasalarios(Mundo& m) {
+    const size_t n = std::min(m.times.size(), m.financas.size());
+    std::vector<int64_t> soma(n, 0);
+    for (size_t i = 1; i < m.jogadores.size(); ++i) {
+        const int t = m.jogadores[i].time;
+        if (t >= 0 && static_cast<size_t>(t) < n) soma[static_cast<size_t>(t)] += m.jogadores[i].salario;
+    }
+    for (size_t t = 0; t < n; ++t) m.financas[t].salariosemanal = folha(soma[t]);
 }
 
 void novocapitao(Mundo& m, int time) {
@@ -77,8 +97,6 @@ void saidaclube(Mundo& m, int jogador) {
     j.escalacao = 0;
     j.soproximojogo = 0;
     j.numero = 0;
-    if (origem < static_cast<int>(m.financas.size()))
-        m.financas[origem].salariosemanal -= j.salario;
     TTime& t = m.times[origem];
     if (t.capitao == jogador) novocapitao(m, origem);
     if (t.cobradorfaltas == jogador) {
@@ -87,6 +105,7 @@ void saidaclube(Mundo& m, int jogador) {
         if (t.cobradorfaltas == jogador) t.cobradorfaltas = 0;
     }
     recontaelenco(m, origem);
+    recalculasalarios(m, origem);
 }
 
 void mudaclube(Mundo& m, int jogador, int destino) {
@@ -109,8 +128,8 @@ void mudaclube(Mundo& m, int jogador, int destino) {
     j.time = destino;
     registraevento(m, jogador, destino, "time");
     if (entrehumanos) j.soproximojogo = 1;
-    if (destino < static_cast<int>(m.financas.size())) m.financas[destino].salariosemanal += j.salario;
     recontaelenco(m, destino);
+    recalculasalarios(m, destino);
 }
 
 }  // namespace tarvello

@@ -8,8 +8,12 @@ struct Mundo;
 
 // `numjogadores` and `numporposicao` (by current position) from the player table.
 void recontaelenco(Mundo& m, int time);
-// `salariosemanal` of the club's finances: the sum of its players' salaries.
+// `salariosemanal` of the club's finances: the sum of its players' salaries (a sum beyond the
+// 32-bit range stays at its top). Called after every change of a squad or of a salary, so the
+// bill never drifts from the squad.
 void recalculasalarios(Mundo& m, int time);
+// The same for every club at once (world creation, season change).
+void recalculasalarios(Mundo& m);
 // Captain: the first starter, else the first player; 0 when the squad is empty.
 void novocapitao(Mundo& m, int time);
 // Free-kick taker among the starters: the first finisher, else playmaker, else passer, else

@@ -1,8 +1,11 @@
 #include "club/financas.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "model/aleatorio.h"
+#include "model/mundo.h"
 
 namespace tarvello {
 namespace {
@@ -65,6 +68,71 @@ std::string formatak(int64_t valor) {
     return std::to_string(valor);
 }
 
+namespace {
+
+bool temfinancas(const Mundo& m, int time) {
+    return time >= 0 && time < static_cast<int>(m.times.size()) && time < static_cast<int>(m.financas.size());
+}
+
+// Cash and columns are 32-bit; a sum beyond their range stops at the limit instead of wrapping.
+void soma(int32_t& campo, int64_t valor) {
+    constexpr int64_t lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
+    campo = static_cast<int32_t>(std::clamp<int64_t>(campo + valor, lo, hi));
+}
+
+}  // namespace
+
+void creditafinancas(Mundo& m, int time, int32_t TFinancas::*campo, int64_t valor) {
+    if (!temfinancas(m, time)) return;
+    soma(m.times[time].dinheiro, valor);
+    soma(m.financas[time].*campo, valor);
+}
+
+void debitafinancas(Mundo& m, int time, int32_t TFinancas::*campo, int64_t valor) {
+    if (!temfinancas(m, time)) return;
+    soma(m.times[time].dinheiro, -valor);
+    soma(m.financas[time].*campo, valor);
+}
+
 int32_t jurossemanais(int32_t emprestimo) { return arredonda(emprestimo * 0.03); }
+
+void cobrajuros(Mundo& m, int time) {
+    if (!temfinancas(m, time)) return;
+    TFinancas& f = m.financas[time];
+    if (f.emprestimo <= 0) return;
+    const int32_t j = jurossemanais(f.emprestimo);
+    soma(m.times[time].dinheiro, -static_cast<int64_t>(j));
+    f.juros = j;
+}
+
+bool podepegaremprestimo(const Mundo& m, int time) {
+    return temfinancas(m, time) && m.financas[time].emprestimo < kLimiteEmprestimo;
+}
+
+bool podepagaremprestimo(const Mundo& m, int time) {
+    return temfinancas(m, time) && m.financas[time].emprestimo > 0;
+}
+
+bool pegaemprestimo(Mundo& m, int time) {
+    if (!podepegaremprestimo(m, time)) return false;
+    creditafinancas(m, time, &TFinancas::emprestimo, kParcelaEmprestimo);
+    return true;
+}
+
+bool pagaemprestimo(Mundo& m, int time) {
+    if (!podepagaremprestimo(m, time)) return false;
+    // The loan is a debt, not a season column: repaying takes it down, not up.
+    soma(m.times[time].dinheiro, -static_cast<int64_t>(kParcelaEmprestimo));
+    soma(m.financas[time].emprestimo, -static_cast<int64_t>(kParcelaEmprestimo));
+    return true;
+}
+
+TResumoFinancas resumofinancas(const TFinancas& f) {
+    TResumoFinancas r;
+    r.entradas = int64_t{f.ingressos} + f.vendas + f.premios + f.emprestimo + f.patrocinio;
+    r.saidas = int64_t{f.multas} + f.diversos + f.compras + f.obrasestadio + f.salarios + f.juros;
+    r.saldo = r.entradas - r.saidas;
+    return r;
+}
 
 }  // namespace tarvello

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "club/contratos.h"
 #include "match/escalacao.h"
 #include "model/funcoes.h"
 #include "model/hoje.h"
@@ -87,6 +88,7 @@ TPlantel montaplantel(Mundo& m, int time) {
     TPlantel p;
     p.time = time;
     if (!timevalido(m, time)) return p;
+    verificacontratos(m, time);
     for (int i : elenco(m, time)) {
         corrigehabilidades(m.jogadores[i]);
         p.linhas.push_back({i, statusinicial(m, m.jogadores[i], i)});
@@ -381,5 +383,7 @@ bool podevender(const Mundo& m, int time) {
 }
 bool podeaposentar(const TJogador& j) { return j.idade >= 32 && j.emprestado != 2; }
 bool podeimprovisar(const TJogador& j) { return j.emprestado != 2; }
+
+bool podepropor(const TJogador& j) { return podeimprovisar(j); }
 
 }  // namespace tarvello

@@ -63,7 +63,8 @@ struct TPlantel {
     int linhadojogador(int jogador) const;
 };
 
-// Fills the grid for a club: characteristics corrected, players ordered by position key, then
+// Fills the grid for a club: the contracts checked first (automatic renewal and warnings,
+// `verificacontratos`), characteristics corrected, players ordered by position key, then
 // strength, then energy (ascending); statuses from the saved line-up when "Salvar escalação"
 // is on, unselected otherwise, then unavailability overrides; then recounts.
 TPlantel montaplantel(Mundo& m, int time);
@@ -118,5 +119,7 @@ int valorgrade(const TJogador& j);
 bool podevender(const Mundo& m, int time);
 bool podeaposentar(const TJogador& j);
 bool podeimprovisar(const TJogador& j);
+// A new contract may be proposed to any player but one on loan at the club.
+bool podepropor(const TJogador& j);
 
 }  // namespace tarvello

@@ -1,13 +1,10 @@
 #include "club/premios.h"
 
+#include "club/financas.h"
 #include "model/mundo.h"
 
 namespace tarvello {
 
-void pagapremio(Mundo& m, int time, int valor) {
-    if (time < 0 || time >= static_cast<int>(m.times.size())) return;
-    m.times[time].dinheiro += valor;
-    if (time < static_cast<int>(m.financas.size())) m.financas[time].premios += valor;
-}
+void pagapremio(Mundo& m, int time, int valor) { creditafinancas(m, time, &TFinancas::premios, valor); }
 
 }  // namespace tarvello

@@ -1,9 +1,7 @@
 #include "newgame/carregamundo.h"
 
-#include <algorithm>
-#include <cstdint>
-
 #include "club/avenda.h"
+#include "club/elenco.h"
 #include "club/valores.h"
 #include "newgame/estaduais.h"
 
@@ -16,17 +14,13 @@ ResultadoCarga carregamundo(Mundo& m, Preparacao& p, const Progresso& progresso)
     if (!r.ok()) return r;
 
     const int n = static_cast<int>(w.times.size());
-    std::vector<int64_t> folha(static_cast<size_t>(n), 0);
     for (size_t j = 1; j < w.jogadores.size(); ++j) {
         TJogador& p1 = w.jogadores[j];
         if (p1.time < 0 || p1.time >= n) continue;
         p1.passe = calculapasse(w, static_cast<int>(j));
         p1.salario = calculasalario(w, static_cast<int>(j));
-        folha[static_cast<size_t>(p1.time)] += p1.salario;
     }
-    for (int c = 0; c < n; ++c)
-        w.financas[static_cast<size_t>(c)].salariosemanal =
-            static_cast<int32_t>(std::min<int64_t>(folha[static_cast<size_t>(c)], INT32_MAX));
+    recalculasalarios(w);
 
     // Computer league clubs with a surplus put players on sale.
     for (int c = 0; c < w.estado.numclubesliga; ++c)

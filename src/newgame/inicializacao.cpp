@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "club/contratos.h"
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/jogosdatemporada.h"
@@ -34,11 +35,8 @@ bool copahoje(const Mundo& m, int liga) {
 
 }  // namespace
 
-void contratosiniciais(Mundo& m, double hoje) {
-    for (TJogador& j : m.jogadores) {
-        j.contratoate = hoje + 7.0 * (10 + m.sorteia(30));
-        j.avisocontrato = 0;
-    }
+void contratosiniciais(Mundo& m) {
+    for (int j = 0; j < static_cast<int>(m.jogadores.size()); ++j) novocontrato(m, j, 10 + m.sorteia(30));
 }
 
 void zerajogo(Mundo& m) {
@@ -91,7 +89,7 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
     proximadata(m);
     m.estado.competicaoatual = competicaodehoje(m);
 
-    contratosiniciais(m, datahoje(m));
+    contratosiniciais(m);
 
     // (The Eurocopa qualification draw comes here once national-team tournaments are played.)
     sorteiaarbitros(m);

@@ -18,7 +18,7 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
 
 // Every player's first contract: the current calendar date + 7 x (10 + random 0..29) days,
 // warnings cleared.
-void contratosiniciais(Mundo& m, double hoje);
+void contratosiniciais(Mundo& m);
 
 // Counters of a fresh season 1 and the lists a running game accumulates, emptied.
 void zerajogo(Mundo& m);

@@ -14,28 +14,14 @@ namespace tarvello {
 namespace {
 
 bool timevalido(const Mundo& m, int t) { return t >= 0 && t < static_cast<int>(m.times.size()); }
-bool financavalida(const Mundo& m, int t) {
-    return t >= 0 && t < static_cast<int>(m.financas.size()) && timevalido(m, t);
-}
 
 void cobraclube(Mundo& m, int time, bool juros) {
-    if (!financavalida(m, time)) return;
-    TTime& t = m.times[time];
-    TFinancas& f = m.financas[time];
-    t.dinheiro -= f.salariosemanal;
-    f.salarios += f.salariosemanal;
-    if (juros && f.emprestimo > 0) {
-        const int32_t j = jurossemanais(f.emprestimo);
-        t.dinheiro -= j;
-        f.juros = j;
-    }
+    if (time < 0 || time >= static_cast<int>(m.financas.size())) return;
+    debitafinancas(m, time, &TFinancas::salarios, m.financas[time].salariosemanal);
+    if (juros) cobrajuros(m, time);
 }
 
-void credita(Mundo& m, int time, int valor) {
-    if (!financavalida(m, time)) return;
-    m.times[time].dinheiro += valor;
-    m.financas[time].ingressos += valor;
-}
+void credita(Mundo& m, int time, int valor) { creditafinancas(m, time, &TFinancas::ingressos, valor); }
 
 int recuperacao(int idade, bool jogou) {
     if (idade <= 25) return jogou ? 12 : 50;

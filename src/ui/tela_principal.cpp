@@ -25,6 +25,8 @@
 
 #include "club/financas.h"
 #include "club/plantel_textos.h"
+#include "club/screens/contrato_tela.h"
+#include "club/screens/financas_tela.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/screens/calendario_clube_tela.h"
 #include "competitions/screens/classificacao_tela.h"
@@ -162,10 +164,18 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     tecnico_ = new QLabel(centro);
     tecnico_->setObjectName("tecnico");
     topo->addWidget(tecnico_, 1, 0, 1, 2);
-    topo->addWidget(new QLabel("Seu dinheiro:", centro), 2, 0);
+    // The money and its caption open the club's finances.
+    seudinheiro_ = new QLabel("Seu dinheiro:", centro);
+    seudinheiro_->setObjectName("seudinheiro");
+    topo->addWidget(seudinheiro_, 2, 0);
     dinheiro_ = new QLabel(centro);
     dinheiro_->setObjectName("dinheiro");
     topo->addWidget(dinheiro_, 2, 1);
+    for (QLabel* l : {seudinheiro_, dinheiro_}) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->setToolTip("Finanças do Time");
+        l->installEventFilter(this);
+    }
     data_ = new QLabel(centro);
     data_->setObjectName("data");
     topo->addWidget(data_, 0, 2);
@@ -354,6 +364,12 @@ QWidget* TelaPrincipal::montapainel(QWidget* pai) {
         if (jogadorpainel_ > 0) mudaposicao(jogadorpainel_);
     });
     v->addWidget(pmudaposicao_);
+    pbotaocontrato_ = new QPushButton("contrato", w);
+    pbotaocontrato_->setObjectName("botaocontrato");
+    connect(pbotaocontrato_, &QPushButton::clicked, this, [this] {
+        if (jogadorpainel_ > 0) propoecontrato(jogadorpainel_);
+    });
+    v->addWidget(pbotaocontrato_);
     pretiravenda_ = new QPushButton("Jogador à venda, clique aqui para retira-lo", w);
     pretiravenda_->setObjectName("retiravenda");
     connect(pretiravenda_, &QPushButton::clicked, this, [this] {
@@ -397,6 +413,9 @@ void TelaPrincipal::montamenus() {
                     liga = static_cast<int>(l);
             abrejanela(new TelaCopa(*mundo_, liga, this));
         });
+    QMenu* financas = menuBar()->addMenu("Finanças");
+    connect(financas->addAction("Finanças do Time"), &QAction::triggered, this, &TelaPrincipal::abrefinancas);
+    connect(financas->addAction("Empréstimo bancário"), &QAction::triggered, this, &TelaPrincipal::abreemprestimo);
     QAction* tabelas = menuBar()->addAction("Classificação");
     tabelas->setToolTip("Tabela de classificação - F5");
     connect(tabelas, &QAction::triggered, this, classificacao);
@@ -414,7 +433,7 @@ void TelaPrincipal::atualiza() {
     tecnico_->setText(tc >= 0 && tc < static_cast<int>(m.tecnicos.size())
                           ? "Técnico: " + qs(m.tecnicos[static_cast<size_t>(tc)].nome.utf8())
                           : QString());
-    dinheiro_->setText(t ? "$ " + qs(formatadinheiro(t->dinheiro)) : QString());
+    dinheiro_->setText(t ? "$ " + qs(formatamil(t->dinheiro)) : QString());
     liga_->setText(qs(m.estado.nomeliga.utf8()));
     noticias_->setText(t ? qs(textonaolidas(naolidas(m, c))) : QString());
     const std::string adv = t ? textoproximoadversario(m, c) : std::string();
@@ -559,6 +578,7 @@ void TelaPrincipal::mostrajogador(int jogador) {
                       pamarelos_, phabilidades_, psituacao_, pcontrato_})
         l->clear();
     pmudaposicao_->setEnabled(valido);
+    pbotaocontrato_->setEnabled(valido);
     pretiravenda_->setVisible(false);
     if (!valido) return;
     const TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
@@ -579,6 +599,7 @@ void TelaPrincipal::mostrajogador(int jogador) {
     psituacao_->setText(qs(textosituacao(m, jogador)));
     pcontrato_->setText(qs(textocontrato(m, jogador)));
     pmudaposicao_->setEnabled(podeimprovisar(j));
+    pbotaocontrato_->setEnabled(podepropor(j));
     pretiravenda_->setVisible(j.avenda != 0);
 }
 
@@ -619,11 +640,14 @@ void TelaPrincipal::menujogador(const QPoint& pos) {
     mostrajogador(j);
     QMenu menu(this);
     menu.setObjectName("menujogador");
+    QAction* contrato = menu.addAction("Propor contrato");
+    contrato->setEnabled(podepropor(mundo_->jogadores[static_cast<size_t>(j)]));
     QAction* posicao = menu.addAction("Mudar posição");
     posicao->setEnabled(podeimprovisar(mundo_->jogadores[static_cast<size_t>(j)]));
     QAction* numero = menu.addAction("Escolher número");
     QAction* a = menu.exec(grade_->viewport()->mapToGlobal(pos));
-    if (a == posicao) mudaposicao(j);
+    if (a == contrato) propoecontrato(j);
+    else if (a == posicao) mudaposicao(j);
     else if (a == numero) escolhenumero(j);
 }
 
@@ -638,6 +662,42 @@ void TelaPrincipal::mudaposicao(int jogador) {
     // The coach looks at the line-up again before it can be played.
     jogar_->setEnabled(false);
     mostrajogador(jogador);
+}
+
+void TelaPrincipal::propoecontrato(int jogador) {
+    TelaContrato t(*mundo_, jogador, this);
+    t.exec();
+    if (t.resultado() == TelaContrato::Renovado) {
+        const int l = plantel_.linhadojogador(jogador);
+        if (l >= 0) preenchelinha(l);
+        mostrajogador(jogador);
+        // The new contract stands; the panel offers no second proposal or sale until rebuilt.
+        pbotaocontrato_->setEnabled(false);
+    } else if (t.resultado() == TelaContrato::Leilao) {
+        // The coach refused the player's demand: this is where the player goes to auction,
+        // once the auction window exists. Until then he stays on his current contract.
+    }
+}
+
+void TelaPrincipal::abrefinancas() {
+    TelaFinancas t(*mundo_, mundo_->estado.timeatual, this);
+    t.exec();
+    atualiza();
+}
+
+void TelaPrincipal::abreemprestimo() {
+    TelaEmprestimo t(*mundo_, mundo_->estado.timeatual, this);
+    connect(&t, &TelaEmprestimo::dinheiromudou, this, &TelaPrincipal::atualiza);
+    t.exec();
+    atualiza();
+}
+
+bool TelaPrincipal::eventFilter(QObject* o, QEvent* e) {
+    if ((o == dinheiro_ || o == seudinheiro_) && e->type() == QEvent::MouseButtonRelease) {
+        abrefinancas();
+        return true;
+    }
+    return QMainWindow::eventFilter(o, e);
 }
 
 void TelaPrincipal::escolhenumero(int jogador) {

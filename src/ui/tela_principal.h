@@ -46,6 +46,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void montamenus();
@@ -61,6 +62,9 @@ private:
     void menujogador(const QPoint& pos);
     void mudaposicao(int jogador);
     void escolhenumero(int jogador);
+    void propoecontrato(int jogador);
+    void abrefinancas();
+    void abreemprestimo();
     void ordena(int coluna);
     void confirma();
     int jogadordalinha(int linha) const;
@@ -75,6 +79,7 @@ private:
     QPushButton* jogar_;
     QLabel* clube_;
     QLabel* tecnico_;
+    QLabel* seudinheiro_;
     QLabel* dinheiro_;
     QLabel* data_;
     QLabel* liga_;
@@ -106,6 +111,7 @@ private:
     QLabel* psituacao_;
     QLabel* pcontrato_;
     QPushButton* pmudaposicao_;
+    QPushButton* pbotaocontrato_;
     QPushButton* pretiravenda_;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "club/elenco.h"
 #include "club/financas.h"
 #include "../apoio/mundopequeno.h"
@@ -74,4 +76,93 @@ TEST(Elenco, SaidaDoClubeAtualizaTudo) {
     EXPECT_EQ(m.times[0].numporposicao[1] + m.times[0].numporposicao[3], 0);
     saidaclube(m, 4);  // already without a club: nothing changes
     EXPECT_EQ(m.financas[0].salariosemanal, 3000);
+}
+
+// The bank lends in steps of 500 000 up to 2 500 000; repaying may leave the cash negative.
+TEST(Emprestimo, LimitesEJuros) {
+    Mundo m = teste::mundopequeno(1, 2);
+    m.times[0].dinheiro = 100000;
+    m.financas[0].emprestimo = 2000000;
+    ASSERT_TRUE(podepegaremprestimo(m, 0));
+    EXPECT_TRUE(pegaemprestimo(m, 0));
+    EXPECT_EQ(m.financas[0].emprestimo, 2500000);
+    EXPECT_EQ(m.times[0].dinheiro, 600000);
+    EXPECT_FALSE(podepegaremprestimo(m, 0));
+    EXPECT_FALSE(pegaemprestimo(m, 0));  // at the limit nothing changes
+    EXPECT_EQ(m.financas[0].emprestimo, 2500000);
+    EXPECT_EQ(m.times[0].dinheiro, 600000);
+
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(pagaemprestimo(m, 0));
+    EXPECT_EQ(m.financas[0].emprestimo, 0);
+    EXPECT_EQ(m.times[0].dinheiro, 600000 - 2500000);  // nothing checks the cash
+    EXPECT_FALSE(podepagaremprestimo(m, 0));
+    EXPECT_FALSE(pagaemprestimo(m, 0));
+    EXPECT_TRUE(podepegaremprestimo(m, 0));
+    EXPECT_FALSE(pegaemprestimo(m, 5));  // no such club
+
+    // Interest: 3 % to the nearest integer, taken from the cash, `juros` holds the last charge.
+    m.times[0].dinheiro = 0;
+    m.financas[0].emprestimo = 1500000;
+    cobrajuros(m, 0);
+    cobrajuros(m, 0);
+    EXPECT_EQ(m.times[0].dinheiro, -90000);
+    EXPECT_EQ(m.financas[0].juros, 45000);
+    m.financas[0].emprestimo = 0;
+    cobrajuros(m, 0);  // no loan, no charge, the last charge stays on record
+    EXPECT_EQ(m.times[0].dinheiro, -90000);
+    EXPECT_EQ(m.financas[0].juros, 45000);
+}
+
+// The finance screen's sums count the outstanding loan as income and stay exact beyond 32 bits;
+// bookings stop at the 32-bit limits instead of wrapping.
+TEST(Financas, ResumoELimites) {
+    TFinancas f{};
+    f.ingressos = 1000;
+    f.vendas = 2000;
+    f.premios = 3000;
+    f.emprestimo = 500000;
+    f.patrocinio = 4000;
+    f.compras = 100;
+    f.obrasestadio = 200;
+    f.salarios = 300;
+    f.juros = 15000;
+    f.multas = 400;
+    f.diversos = 500;
+    TResumoFinancas r = resumofinancas(f);
+    EXPECT_EQ(r.entradas, 510000);
+    EXPECT_EQ(r.saidas, 16500);
+    EXPECT_EQ(r.saldo, 493500);
+    f.ingressos = f.vendas = f.premios = f.patrocinio = INT32_MAX;
+    r = resumofinancas(f);
+    EXPECT_EQ(r.entradas, 4LL * INT32_MAX + 500000);
+
+    Mundo m = teste::mundopequeno(1, 1);
+    m.times[0].dinheiro = INT32_MAX - 10;
+    creditafinancas(m, 0, &TFinancas::premios, 7000000);
+    EXPECT_EQ(m.times[0].dinheiro, INT32_MAX);
+    EXPECT_EQ(m.financas[0].premios, 7000000);
+    m.times[0].dinheiro = INT32_MIN + 10;
+    debitafinancas(m, 0, &TFinancas::salarios, 1000);
+    EXPECT_EQ(m.times[0].dinheiro, INT32_MIN);
+    EXPECT_EQ(m.financas[0].salarios, 1000);
+}
+
+// The wage bill is the squad's salaries summed again after every change, for one club or all.
+TEST(Elenco, FolhaRecontadaDoElenco) {
+    Mundo m = teste::mundopequeno(2, 3);
+    m.financas[0].salariosemanal = 123;  // a stale bill is replaced, not adjusted
+    m.financas[1].salariosemanal = -5;
+    recalculasalarios(m);
+    EXPECT_EQ(m.financas[0].salariosemanal, 3000);
+    EXPECT_EQ(m.financas[1].salariosemanal, 3000);
+    m.jogadores[1].salario = 2000000000;
+    m.jogadores[2].salario = 2000000000;
+    recalculasalarios(m, 0);
+    EXPECT_EQ(m.financas[0].salariosemanal, INT32_MAX);  // never wraps
+
+    m.jogadores[1].salario = 5000;
+    m.jogadores[2].salario = 1000;
+    mudaclube(m, 1, 1);
+    EXPECT_EQ(m.financas[0].salariosemanal, 2000);
+    EXPECT_EQ(m.financas[1].salariosemanal, 8000);
 }

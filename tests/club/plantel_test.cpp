@@ -444,7 +444,14 @@ TEST(Plantel, TrocaDeClubeLimpaAEscalacao) {
     m.jogadores[j].escalacao = 1;
     m.jogadores[j].numero = 9;
     m.jogadores[j].salario = 500;
-    const int folha0 = m.financas[0].salariosemanal, folha1 = m.financas[1].salariosemanal;
+    // The wage bills are summed again from the squads, whatever they held before.
+    auto folha = [&](int t) {
+        int soma = 0;
+        for (int k : elenco(m, t)) soma += m.jogadores[k].salario;
+        return soma;
+    };
+    const int folha0 = folha(0), folha1 = folha(1);
+    m.financas[0].salariosemanal = m.financas[1].salariosemanal = 12345;
     mudaclube(m, j, 1);
     EXPECT_EQ(m.jogadores[j].time, 1);
     EXPECT_EQ(m.jogadores[j].escalacao, 0);

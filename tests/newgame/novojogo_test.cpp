@@ -76,8 +76,10 @@ TEST(Inicializacao, PrimeirosContratosEmSemanasInteiras) {
     Mundo m;
     m.jogadores.resize(400);
     for (auto& j : m.jogadores) j.avisocontrato = 2;
+    m.estado.temporada = 1;
+    m.estado.dataatual = 12;
     const double hoje = datadonumero(1, 12);
-    contratosiniciais(m, hoje);
+    contratosiniciais(m);
     std::set<int> semanas;
     for (const TJogador& j : m.jogadores) {
         const double dias = j.contratoate - hoje;
