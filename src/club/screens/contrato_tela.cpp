@@ -35,7 +35,7 @@ TelaContrato::TelaContrato(Mundo& m, int jogador, QWidget* parent) : QDialog(par
     setModal(true);
     const TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
     auto* v = new QVBoxLayout(this);
-    auto* nome = rotulotitulo(this, "nome", 1.2);
+    auto* nome = rotulotitulo(this, "nome", 1.0);
     nome->setText(qs(j.nome.utf8()));
     v->addWidget(nome);
 
@@ -52,6 +52,7 @@ TelaContrato::TelaContrato(Mundo& m, int jogador, QWidget* parent) : QDialog(par
     salario_->setObjectName("novosalario");
     salario_->setMaxLength(12);
     salario_->setAlignment(Qt::AlignRight);
+    salario_->setMinimumWidth(110);
     campo->addWidget(salario_);
     auto* sobe = new QToolButton(proposta_);
     sobe->setObjectName("sobe");
@@ -64,7 +65,9 @@ TelaContrato::TelaContrato(Mundo& m, int jogador, QWidget* parent) : QDialog(par
     g->addLayout(campo, 1, 1);
     erro_ = new QLabel(proposta_);
     erro_->setObjectName("erro");
-    erro_->setStyleSheet("color: rgb(190, 0, 0)");
+    QPalette vermelho = erro_->palette();
+    vermelho.setColor(QPalette::WindowText, QColor(190, 0, 0));
+    erro_->setPalette(vermelho);
     erro_->setWordWrap(true);
     g->addWidget(erro_, 2, 0, 1, 2);
     g->addWidget(new QLabel("Contrato por mais:", proposta_), 3, 0);

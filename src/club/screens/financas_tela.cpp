@@ -61,7 +61,7 @@ TelaFinancas::TelaFinancas(const Mundo& m, int time, QWidget* parent) : QDialog(
     const TResumoFinancas r = resumofinancas(f);
 
     auto* v = new QVBoxLayout(this);
-    if (timevalido(m, time)) v->addWidget(rotulotitulo(this, "clube", 1.3));
+    if (timevalido(m, time)) v->addWidget(rotulotitulo(this, "clube", 1.0));
     if (auto* t = findChild<QLabel*>("clube")) t->setText(qs(m.times[static_cast<size_t>(time)].nome.utf8()));
 
     auto* colunas = new QHBoxLayout;
@@ -93,7 +93,11 @@ TelaFinancas::TelaFinancas(const Mundo& m, int time, QWidget* parent) : QDialog(
 
     auto* resumo = new QGridLayout;
     auto* saldo = linha(resumo, this, "Saldo:", "saldo", dolares(r.saldo), true);
-    if (r.saldo < 0) saldo->setStyleSheet("color: rgb(190, 0, 0)");
+    if (r.saldo < 0) {
+        QPalette vermelho = saldo->palette();
+        vermelho.setColor(QPalette::WindowText, QColor(190, 0, 0));
+        saldo->setPalette(vermelho);
+    }
     linha(resumo, this, "Juros semanais:", "jurossemanais",
           f.emprestimo > 0 ? dolares(jurossemanais(f.emprestimo)) : QString("$0"));
     linha(resumo, this, "Salário semanal:", "salariosemanal", dolares(f.salariosemanal));
