@@ -240,10 +240,11 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     v->addLayout(botoes);
     setCentralWidget(centro);
 
+    // The squad first: showing it checks the contracts, which may post to the inbox.
+    montaplantel();
     // Messages more than two weeks old stop counting as news when the screen is built.
     contanaolidas(mundo, mundo.estado.timeatual, datahoje(mundo));
     atualiza();
-    montaplantel();
     resize(800, 600);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);

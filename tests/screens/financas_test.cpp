@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -213,4 +214,32 @@ TEST(TelasFinancas, PropostaDeContrato) {
     EXPECT_EQ(m->jogadores[j].salario, 25000);
     EXPECT_EQ(m->jogadores[j].contratoate, datahoje(*m) + 96 * 7);
     EXPECT_EQ(m->financas[0].salariosemanal, 25000 + 17 * 1000);
+}
+
+// Showing the squad checks the contracts: the expired one is flagged in the salary cell and on
+// the panel, and the inbox holds the notice; with automatic renewal it runs 12 more weeks.
+TEST(TelasFinancas, ContratosAoMostrarOElenco) {
+    auto m = mundohumano();
+    const int j = primeirojogador(*m, 0) + 2;
+    m->jogadores[j].contratoate = datahoje(*m) - 1;
+    m->estado.emails = 0;
+    {
+        TelaPrincipal p(*m);
+        p.show();
+        auto* grade = p.findChild<QTableWidget*>("plantel");
+        int linha = -1;
+        for (int l = 0; l < grade->rowCount(); ++l)
+            if (grade->item(l, p.coluna("id"))->text().toInt() == j) linha = l;
+        ASSERT_GE(linha, 0);
+        EXPECT_EQ(grade->item(linha, p.coluna("salario"))->toolTip(), "Contrato expirado");
+        QTest::mouseClick(grade->viewport(), Qt::LeftButton, {},
+                          grade->visualItemRect(grade->item(linha, p.coluna("nome"))).center());
+        EXPECT_EQ(p.findChild<QLabel*>("jcontrato")->text(), "Jogador com contrato expirado");
+        EXPECT_EQ(p.findChild<QLabel*>("noticias")->text(), "1 notícia não lida");
+        EXPECT_EQ(m->jogadores[j].avisocontrato, 2);
+    }
+    m->estado.renovacontrato = 1;
+    TelaPrincipal p(*m);
+    EXPECT_EQ(m->jogadores[j].contratoate, datahoje(*m) + 84);
+    EXPECT_EQ(m->jogadores[j].avisocontrato, 0);
 }
