@@ -18,6 +18,12 @@ TEST(Dinheiro, AgrupamentoPorTresDigitos) {
     EXPECT_EQ(formatadinheiro(-999), "-999");
     EXPECT_EQ(formatadinheiro(123456789), "123456789");
     EXPECT_EQ(formatadinheiro(-12345678), "-12345678");
+    // The edges of both grouped ranges.
+    EXPECT_EQ(formatadinheiro(1000), "1 000");
+    EXPECT_EQ(formatadinheiro(100000000), "100000000");
+    EXPECT_EQ(formatadinheiro(-1000), "-1 000");
+    EXPECT_EQ(formatadinheiro(-9999999), "-9 999 999");
+    EXPECT_EQ(formatadinheiro(-10000000), "-10000000");
 }
 
 TEST(Dinheiro, PalavrasDeMilhar) {
@@ -37,6 +43,12 @@ TEST(Dinheiro, PalavrasDeMilhar) {
     EXPECT_EQ(formatamil(-1200000), "-1 milhão 200 mil");
     EXPECT_EQ(formatamil(-12500000), "-12 milhões 500 mil");
     EXPECT_EQ(formatamil(-100000000), "-100000000");
+    EXPECT_EQ(formatamil(1000), "1 mil");
+    EXPECT_EQ(formatamil(1999999), "1 milhão 999 mil");
+    EXPECT_EQ(formatamil(1000000000), "1 bilhão 000 milhões ");
+    EXPECT_EQ(formatamil(-999), "-999");
+    EXPECT_EQ(formatamil(-1000), "-1 mil");
+    EXPECT_EQ(formatamil(-99999999), "-99 milhões 999 mil");
 }
 
 TEST(Dinheiro, MilharesComK) {
@@ -45,6 +57,9 @@ TEST(Dinheiro, MilharesComK) {
     EXPECT_EQ(formatak(1234567), "1 234 k");
     EXPECT_EQ(formatak(12345678), "12 345 k");
     EXPECT_EQ(formatak(100000000), "100000000");
+    EXPECT_EQ(formatak(10000), "10 k");
+    EXPECT_EQ(formatak(99999999), "99 999 k");
+    EXPECT_EQ(formatak(-50000), "-50000");
     EXPECT_EQ(jurossemanais(1500000), 45000);
     EXPECT_EQ(jurossemanais(16667), 500);
 }
