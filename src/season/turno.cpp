@@ -1,5 +1,6 @@
 #include "season/turno.h"
 
+#include "club/contratos.h"
 #include "model/mundo.h"
 #include "season/semana.h"
 
@@ -18,6 +19,9 @@ TEventosTurno abreturno(Mundo& m, int tecnico) {
     r.novodia = true;
     atualizamoral(m, time);
     r.falecido = verificafalecimento(m, time);
+    // Then the squad is shown: contracts are renewed or flagged (the screen checks them again
+    // each time it shows the squad; nothing happens twice).
+    verificacontratos(m, time);
     return r;
 }
 

@@ -10,7 +10,8 @@ struct TEventosTurno {
     int falecido = 0;      // a player of the club who died today, 0 none
 };
 
-// Daily morale of the coach's squad, then the day's events (a death on league days). Runs once
+// Daily morale of the coach's squad, then the day's events (a death on league days), then the
+// contracts of the squad as when it is shown (automatic renewal, end warnings). Runs once
 // per coach (slot 0..5 of `timedotecnico`) and match day: opening the screen again the same day
 // changes nothing.
 TEventosTurno abreturno(Mundo& m, int tecnico);

@@ -135,6 +135,17 @@ TEST(Turno, UmaVezPorDiaEFalecimentoNosDiasDeLiga) {
     EXPECT_EQ(m.aleatorio.sorteia(1000000), Aleatorio(antes).sorteia(1000000));
     for (size_t j = 0; j < jogadores.size(); ++j) EXPECT_EQ(m.jogadores[j].moral, jogadores[j].moral);
 
+    // The turn also checks the squad's contracts: an expired one is renewed for 12 weeks when
+    // the option asks for it (the headless tool has no screen to show the squad).
+    m.estado.dataatual += 1;
+    m.estado.renovacontrato = 1;
+    int outro = 0;
+    for (size_t j = 1; j < m.jogadores.size(); ++j)
+        if (m.jogadores[j].time == time) outro = static_cast<int>(j);
+    m.jogadores[static_cast<size_t>(outro)].contratoate = datahoje(m) - 7;
+    EXPECT_TRUE(abreturno(m, 0).novodia);
+    EXPECT_EQ(m.jogadores[static_cast<size_t>(outro)].contratoate, datahoje(m) + 84);
+
     // Computer-run clubs and empty coach slots have no turn.
     m.times[static_cast<size_t>(time)].humano = 0;
     EXPECT_FALSE(abreturno(m, 1 + kMaxHumanos).novodia);
