@@ -39,6 +39,16 @@ std::string palavras(int64_t v) {
            tresdigitos(milhoes) + " milhões " + tresdigitos(mil) + " mil";
 }
 
+bool temfinancas(const Mundo& m, int time) {
+    return time >= 0 && time < static_cast<int>(m.times.size()) && time < static_cast<int>(m.financas.size());
+}
+
+// Cash and columns are 32-bit; a sum beyond their range stops at the limit instead of wrapping.
+void soma(int32_t& campo, int64_t valor) {
+    constexpr int64_t lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
+    campo = static_cast<int32_t>(std::clamp<int64_t>(campo + valor, lo, hi));
+}
+
 }  // namespace
 
 std::string formatadinheiro(int64_t valor) {
@@ -67,20 +77,6 @@ std::string formatak(int64_t valor) {
     if (valor >= 10000 && valor <= 99999999) return agrupado(valor / 1000) + " k";
     return std::to_string(valor);
 }
-
-namespace {
-
-bool temfinancas(const Mundo& m, int time) {
-    return time >= 0 && time < static_cast<int>(m.times.size()) && time < static_cast<int>(m.financas.size());
-}
-
-// Cash and columns are 32-bit; a sum beyond their range stops at the limit instead of wrapping.
-void soma(int32_t& campo, int64_t valor) {
-    constexpr int64_t lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
-    campo = static_cast<int32_t>(std::clamp<int64_t>(campo + valor, lo, hi));
-}
-
-}  // namespace
 
 void creditafinancas(Mundo& m, int time, int32_t TFinancas::*campo, int64_t valor) {
     if (!temfinancas(m, time)) return;

@@ -61,13 +61,17 @@ TelaFinancas::TelaFinancas(const Mundo& m, int time, QWidget* parent) : QDialog(
     const TResumoFinancas r = resumofinancas(f);
 
     auto* v = new QVBoxLayout(this);
-    if (timevalido(m, time)) v->addWidget(rotulotitulo(this, "clube", 1.0));
-    if (auto* t = findChild<QLabel*>("clube")) t->setText(qs(m.times[static_cast<size_t>(time)].nome.utf8()));
+    if (timevalido(m, time)) {
+        QLabel* clube = rotulotitulo(this, "clube", 1.0);
+        clube->setText(qs(m.times[static_cast<size_t>(time)].nome.utf8()));
+        v->addWidget(clube);
+    }
 
     auto* colunas = new QHBoxLayout;
     auto* entradas = new QGridLayout;
-    entradas->addWidget(rotulotitulo(this, "tituloentradas", 1.0), 0, 0, 1, 2);
-    findChild<QLabel*>("tituloentradas")->setText("Entradas:");
+    QLabel* tituloentradas = rotulotitulo(this, "tituloentradas", 1.0);
+    tituloentradas->setText("Entradas:");
+    entradas->addWidget(tituloentradas, 0, 0, 1, 2);
     linha(entradas, this, "Ingressos...........:", "ingressos", dolares(f.ingressos));
     linha(entradas, this, "Venda jogadores:", "vendas", dolares(f.vendas));
     linha(entradas, this, "Prêmios..............:", "premios", dolares(f.premios));
@@ -79,8 +83,9 @@ TelaFinancas::TelaFinancas(const Mundo& m, int time, QWidget* parent) : QDialog(
     colunas->addSpacing(24);
 
     auto* saidas = new QGridLayout;
-    saidas->addWidget(rotulotitulo(this, "titulosaidas", 1.0), 0, 0, 1, 2);
-    findChild<QLabel*>("titulosaidas")->setText("Saídas:");
+    QLabel* titulosaidas = rotulotitulo(this, "titulosaidas", 1.0);
+    titulosaidas->setText("Saídas:");
+    saidas->addWidget(titulosaidas, 0, 0, 1, 2);
     linha(saidas, this, "Compra jogadores:", "compras", dolares(f.compras));
     linha(saidas, this, "Estádio................:", "obrasestadio", dolares(f.obrasestadio));
     linha(saidas, this, "Salários...............:", "salarios", dolares(f.salarios));
