@@ -208,6 +208,10 @@ TEST(TelasFinancas, PropostaDeContrato) {
     d.findChild<QComboBox*>("duracao")->setCurrentIndex(3);
     d.findChild<QPushButton*>("oferecer")->click();  // the same salary, refused: 22 000 + 3 000
     EXPECT_TRUE(d.findChild<QPushButton*>("aceita")->isHidden());
+    EXPECT_TRUE(d.findChild<QPushButton*>("cancelar")->isHidden());
+    d.show();
+    QTest::keyClick(&d, Qt::Key_Escape);  // no way out of it
+    EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(d.findChild<QLabel*>("semleilao")->text(),
               "Como você não pode vender jogadores o salário exigido terá de ser aceito");
     QTRY_COMPARE(static_cast<int>(d.resultado()), static_cast<int>(TelaContrato::Renovado));

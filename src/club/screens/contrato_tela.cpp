@@ -114,17 +114,17 @@ TelaContrato::TelaContrato(Mundo& m, int jogador, QWidget* parent) : QDialog(par
     oferecer_ = new QPushButton("Oferecer", this);
     oferecer_->setObjectName("oferecer");
     oferecer_->setDefault(true);
-    auto* cancelar = new QPushButton("Cancelar", this);
-    cancelar->setObjectName("cancelar");
+    cancelar_ = new QPushButton("Cancelar", this);
+    cancelar_->setObjectName("cancelar");
     h->addWidget(oferecer_);
-    h->addWidget(cancelar);
+    h->addWidget(cancelar_);
     v->addLayout(h);
 
     connect(salario_, &QLineEdit::textChanged, this, &TelaContrato::digitou);
     connect(sobe, &QToolButton::clicked, this, [this] { seta(+500); });
     connect(desce, &QToolButton::clicked, this, [this] { seta(-500); });
     connect(oferecer_, &QPushButton::clicked, this, &TelaContrato::oferece);
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancelar_, &QPushButton::clicked, this, &TelaContrato::reject);
     digitou();
     escalatela(this);
 }
@@ -165,6 +165,10 @@ void TelaContrato::oferece() {
     }
 }
 
+void TelaContrato::reject() {
+    if (!obrigatorio_) QDialog::reject();
+}
+
 void TelaContrato::assina(int32_t salario) {
     renovacontrato(m_, jogador_, salario, duracao_->currentData().toInt());
     resultado_ = Renovado;
@@ -183,8 +187,11 @@ void TelaContrato::recusou(int32_t minimo) {
     });
     if (!podeleiloarrecusado(m_, jogador_)) {
         // The club cannot do without him: the demand is signed after a moment.
+        obrigatorio_ = true;
         aceita_->setVisible(false);
         recusaexigencia_->setVisible(false);
+        oferecer_->setVisible(false);
+        cancelar_->setVisible(false);
         semleilao_->setText(qs(textosemleilao(m_, jogador_)));
         semleilao_->setVisible(true);
         QTimer::singleShot(espera_, this, [this, minimo] { assina(minimo); });

@@ -24,6 +24,10 @@ public:
     // Milliseconds before a demand the coach cannot refuse is signed (2 s in the game).
     void defineespera(int ms) { espera_ = ms; }
 
+protected:
+    // Esc and "Cancelar" do nothing while a demand the club cannot refuse is being signed.
+    void reject() override;
+
 private:
     void digitou();
     void seta(int passo);
@@ -35,10 +39,12 @@ private:
     int jogador_;
     Resultado resultado_ = Nada;
     int espera_ = 2000;
+    bool obrigatorio_ = false;
     QLineEdit* salario_;
     QLabel* erro_;
     QComboBox* duracao_;
     QPushButton* oferecer_;
+    QPushButton* cancelar_;
     QWidget* proposta_;
     QWidget* recusa_;
     QLabel* exigencia_;
