@@ -135,6 +135,18 @@ TContagem contaescalacao(Mundo& m, TPlantel& p) {
     const int linhatitulares = c.titulares - c.goleirostitulares;
     c.podejogar = c.goleirostitulares == (goleirosaptos > 0 ? 1 : 0) &&
                   linhatitulares == std::min(10, linhaaptos) && c.reservas <= kMaxReservas;
+    const int goleiros = goleirosaptos > 0 ? 1 : 0, linha = std::min(10, linhaaptos);
+    if (c.goleirostitulares < goleiros)
+        c.motivo = "Falta escalar o goleiro";
+    else if (c.goleirostitulares > goleiros)
+        c.motivo = "Só um goleiro pode ser titular";
+    else if (linhatitulares < linha)
+        c.motivo = linha - linhatitulares == 1 ? "Falta escalar 1 titular"
+                                               : "Faltam escalar " + std::to_string(linha - linhatitulares) + " titulares";
+    else if (linhatitulares > linha)
+        c.motivo = "Titulares demais: escale no máximo " + std::to_string(goleiros + linha);
+    else if (c.reservas > kMaxReservas)
+        c.motivo = "Reservas demais: no máximo " + std::to_string(kMaxReservas);
     if (c.podejogar) {
         c.esquema = std::to_string(c.defensores) + "-" + std::to_string(c.meias) + "-" +
                     std::to_string(c.atacantes);

@@ -50,6 +50,7 @@ struct TContagem {
     int meias = 0;       // meio campos and wing-back laterais
     int atacantes = 0;
     bool podejogar = false;  // "Jogar >>" may be pressed
+    std::string motivo;      // why it may not, for the coach ("Falta escalar o goleiro", ...)
     std::string esquema;     // "4-4-2" when the line-up can be played, else empty
     int numeroesquema = 0;   // 442
     bool goleiro() const { return goleirostitulares > 0; }

@@ -6,6 +6,7 @@
 #include "competitions/confrontos.h"
 #include "competitions/copas.h"
 #include "model/datas.h"
+#include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/nomesligas.h"
 #include "model/tipos.h"
@@ -304,6 +305,14 @@ std::string nomecompeticao(const Mundo& m, int competicao, int liga) {
         case kEurocopa: return "Eurocopa";
         default: return "";
     }
+}
+
+std::string competicaodehoje(const Mundo& m, int time) {
+    const int k = time >= 0 ? proximojogo(m, time, datahoje(m)) : -1;
+    if (k < 0) return m.estado.nomeliga.utf8();
+    const TPartida& p = m.partidas[static_cast<size_t>(k)];
+    if (p.competicao == kEstadual) return "Campeonato " + std::string(adjetivoestado(p.liga));
+    return nomecompeticao(m, p.competicao, p.liga);
 }
 
 }  // namespace tarvello

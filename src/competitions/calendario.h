@@ -40,4 +40,8 @@ bool humanojoga(const Mundo& m);
 // "Camp. Paulista", "Libertadores", ...). `liga` is the match's league, state or confederation.
 std::string nomecompeticao(const Mundo& m, int competicao, int liga);
 
+// The competition the club plays on the current date, in full ("Campeonato Paulista", "Copa do
+// Brasil", ...): what the main screen's heading names. The league's name when it does not play.
+std::string competicaodehoje(const Mundo& m, int time);
+
 }  // namespace tarvello

@@ -7,6 +7,7 @@
 #include <set>
 #include <system_error>
 
+#include "database/bandeiras.h"
 #include "database/escudos.h"
 #include "database/nomes.h"
 #include "model/tipos.h"
@@ -411,9 +412,23 @@ struct TGerador {
 
 }  // namespace
 
+// Pictures that do not depend on the seed: the two backgrounds and every flag.
+void geraimagens(TMundoGerado& mundo) {
+    auto bmp = [&](std::string nome, const TImagem& img) { mundo.imagens.push_back({std::move(nome), codificabmp(img)}); };
+    bmp("f01.bmp", desenhafundo(1));
+    bmp("f02.bmp", desenhafundo(2));
+    const fs::path nada;
+    for (int p = 0; p < kNumPaises; ++p)
+        bmp(arquivobandeira(nada, p).lexically_relative("img").generic_string(), desenhabandeira(desenhopais(p)));
+    for (int e = 0; e < kNumEstados; ++e)
+        bmp(arquivobandeiraestado(nada, e).lexically_relative("img").generic_string(),
+            desenhabandeira(desenhoestado(e)));
+}
+
 TMundoGerado geramundo(uint64_t semente) {
     TGerador g(semente);
     g.gera();
+    geraimagens(g.mundo);
     return std::move(g.mundo);
 }
 
@@ -430,6 +445,12 @@ std::string gravamundo(const fs::path& raiz, TMundoGerado& mundo) {
         if (auto erro = gravaarquivo(pastaescudos(raiz) / e.nome, e.bytes); !erro.empty()) return erro;
     for (const auto& e : mundo.escudosselecoes)
         if (auto erro = gravaarquivo(pastaselecoes(raiz) / e.nome, e.bytes); !erro.empty()) return erro;
+    for (const auto& e : mundo.imagens) {
+        const fs::path destino = raiz / "img" / e.nome;
+        fs::create_directories(destino.parent_path(), ec);
+        if (ec) return "Não foi possível criar as pastas em " + destino.parent_path().string() + ": " + ec.message();
+        if (auto erro = gravaarquivo(destino, e.bytes); !erro.empty()) return erro;
+    }
     return {};
 }
 

@@ -22,11 +22,14 @@ struct TMundoGerado {
     std::vector<TSelecao> selecoes;
     std::vector<TArquivoGerado> escudos;          // teams/escudos (clubs, and nullescudo.gif)
     std::vector<TArquivoGerado> escudosselecoes;  // teams/selecoes (national-team crests)
+    // img/: the background pictures f01.bmp and f02.bmp and the flags of every country and
+    // Brazilian state (bandeiras/...); names relative to img/.
+    std::vector<TArquivoGerado> imagens;
 };
 
 TMundoGerado geramundo(uint64_t semente);
 
-// Writes everything below raiz/teams, creating the folders. Empty text on success.
+// Writes everything below raiz/teams and raiz/img, creating the folders. Empty text on success.
 std::string gravamundo(const std::filesystem::path& raiz, TMundoGerado& mundo);
 
 }  // namespace tarvello

@@ -27,19 +27,40 @@ QColor correferencia(int32_t cor) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
+namespace {
+
+// Relative luminance of a colour (sRGB), 0 black .. 1 white.
+double luminancia(const QColor& c) {
+    auto canal = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * canal(c.red()) + 0.7152 * canal(c.green()) + 0.0722 * canal(c.blue());
+}
+
+double contraste(const QColor& a, const QColor& b) {
+    const double la = luminancia(a), lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+QColor cortextolegivel(const QColor& fundo, const QColor& texto) {
+    if (contraste(fundo, texto) >= 3.0) return texto;
+    const QColor preto(0, 0, 0), branco(255, 255, 255);
+    return contraste(fundo, preto) >= contraste(fundo, branco) ? preto : branco;
+}
+
 void pintaclube(QLabel* rotulo, const Mundo& m, int time) {
     if (time < 0 || time >= static_cast<int>(m.times.size())) {
         rotulo->setStyleSheet("background-color: #e0e0e0;");
         return;
     }
     const TTime& t = m.times[static_cast<size_t>(time)];
-    // A club whose two colours are the same (unset in its file) would be unreadable.
-    if (t.corfundo == t.cortexto) {
-        rotulo->setStyleSheet("background-color: white; color: black; padding: 0 3px;");
-        return;
-    }
+    // Colours that do not contrast (the same twice, or yellow on white) would be unreadable.
+    const QColor fundo = correferencia(t.corfundo);
     rotulo->setStyleSheet(QString("background-color: %1; color: %2; padding: 0 3px;")
-                              .arg(correferencia(t.corfundo).name(), correferencia(t.cortexto).name()));
+                              .arg(fundo.name(), cortextolegivel(fundo, correferencia(t.cortexto)).name()));
 }
 
 QPixmap escudoclube(const Mundo& m, int time, int altura) {

@@ -24,6 +24,9 @@ QString nomejogador(const Mundo& m, int jogador);
 
 // Colours are stored as the Windows colour references of the team files (0x00BBGGRR).
 QColor correferencia(int32_t cor);
+// The club's text colour when it reads well on its background, else black or white, whichever
+// stands out more.
+QColor cortextolegivel(const QColor& fundo, const QColor& texto);
 // A label drawn on the club's colours.
 void pintaclube(QLabel* rotulo, const Mundo& m, int time);
 

@@ -5,10 +5,53 @@
 #include <filesystem>
 #include <system_error>
 
+#include "database/bandeiras.h"
 #include "database/escudos.h"
 #include "model/mundo.h"
+#include "model/tipos.h"
 
 namespace tarvello {
+
+namespace {
+
+QIcon iconedaimagem(const TImagem& img) {
+    if (img.vazia()) return {};
+    QImage q(img.largura, img.altura, QImage::Format_ARGB32);
+    for (int y = 0; y < img.altura; ++y)
+        for (int x = 0; x < img.largura; ++x) q.setPixel(x, y, img.pixel(x, y));
+    return QIcon(QPixmap::fromImage(q));
+}
+
+QIcon iconedoarquivo(const std::filesystem::path& arquivo) {
+    static std::map<std::string, QIcon> icones;
+    const std::string chave = arquivo.string();
+    if (auto it = icones.find(chave); it != icones.end()) return it->second;
+    std::error_code erro;
+    QIcon icone;
+    if (std::filesystem::is_regular_file(arquivo, erro))
+        if (auto img = carregaimagem(arquivo)) icone = iconedaimagem(*img);
+    icones.emplace(chave, icone);
+    return icone;
+}
+
+std::filesystem::path pastadojogo() {
+    std::error_code erro;
+    const std::filesystem::path raiz = std::filesystem::current_path(erro);
+    return erro ? std::filesystem::path() : raiz;
+}
+
+}  // namespace
+
+QIcon iconebandeira(int pais) { return iconedoarquivo(arquivobandeira(pastadojogo(), pais)); }
+
+QIcon iconebandeiraestado(int estado) { return iconedoarquivo(arquivobandeiraestado(pastadojogo(), estado)); }
+
+QIcon iconebandeiraclube(const Mundo& m, int time) {
+    if (time < 0 || time >= static_cast<int>(m.times.size())) return {};
+    const TTime& t = m.times[static_cast<size_t>(time)];
+    if (t.pais == kBrasil && t.estado >= 0 && t.estado < kNumEstados) return iconebandeiraestado(t.estado);
+    return iconebandeira(t.pais);
+}
 
 QIcon CacheEscudos::icone(const Mundo& m, int time) {
     if (time < 0 || time >= static_cast<int>(m.times.size())) return {};
@@ -18,13 +61,7 @@ QIcon CacheEscudos::icone(const Mundo& m, int time) {
     const std::filesystem::path raiz = std::filesystem::current_path(erro);
     QIcon icone;
     if (!erro) {
-        const TImagem img = carregaescudo(raiz, nome);
-        if (!img.vazia()) {
-            QImage q(img.largura, img.altura, QImage::Format_ARGB32);
-            for (int y = 0; y < img.altura; ++y)
-                for (int x = 0; x < img.largura; ++x) q.setPixel(x, y, img.pixel(x, y));
-            icone = QIcon(QPixmap::fromImage(q));
-        }
+        icone = iconedaimagem(carregaescudo(raiz, nome));
     }
     icones_.emplace(nome, icone);
     return icone;

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "model/tipos.h"
+#include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -28,7 +29,8 @@ QTableWidget* criagradepaises(QWidget* pai) {
     g->verticalHeader()->setVisible(false);
     g->setSelectionMode(QAbstractItemView::NoSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setColumnWidth(kColunaBandeira, 28);
+    g->setIconSize(QSize(24, 16));
+    g->setColumnWidth(kColunaBandeira, 34);
     g->setColumnWidth(kColunaMarca, 28);
     g->horizontalHeader()->setSectionResizeMode(kColunaPais, QHeaderView::Stretch);
     g->setColumnWidth(kColunaTimes, 60);
@@ -40,7 +42,9 @@ void preenchegradepaises(QTableWidget* g, const std::vector<TPaisOferecido>& lin
     g->setRowCount(static_cast<int>(linhas.size()));
     for (int r = 0; r < static_cast<int>(linhas.size()); ++r) {
         const TPaisOferecido& l = linhas[static_cast<size_t>(r)];
-        g->setItem(r, kColunaBandeira, celula(""));
+        auto* bandeira = celula("");
+        bandeira->setIcon(iconebandeira(l.pais));
+        g->setItem(r, kColunaBandeira, bandeira);
         auto* marca = celula("");
         marca->setData(Qt::UserRole, "0");
         marca->setCheckState(Qt::Unchecked);

@@ -1,8 +1,15 @@
 #include "ui/tela.h"
 
+#include <algorithm>
+
 #include <QFile>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
@@ -30,12 +37,17 @@ void escalatela(QWidget* janela) {
     if (!tela) return;
     const QSize s = tela->size();
     const double f = fatorescala(s.width(), s.height());
-    if (f == 1.0) return;
-    QFont fonte = janela->font();
-    if (fonte.pointSizeF() > 0) fonte.setPointSizeF(fonte.pointSizeF() * f);
-    else if (fonte.pixelSize() > 0) fonte.setPixelSize(static_cast<int>(fonte.pixelSize() * f));
-    janela->setFont(fonte);
-    janela->resize(static_cast<int>(janela->width() * f), static_cast<int>(janela->height() * f));
+    if (f != 1.0) {
+        QFont fonte = janela->font();
+        if (fonte.pointSizeF() > 0) fonte.setPointSizeF(fonte.pointSizeF() * f);
+        else if (fonte.pixelSize() > 0) fonte.setPixelSize(static_cast<int>(fonte.pixelSize() * f));
+        janela->setFont(fonte);
+    }
+    // Never larger than the screen: a window wider than its design (the half-time match screen)
+    // would otherwise hang over the edges.
+    const QRect area = tela->availableGeometry();
+    janela->resize(std::min(static_cast<int>(janela->width() * f), area.width()),
+                   std::min(static_cast<int>(janela->height() * f), area.height()));
 }
 
 void aplicafundo(QWidget* janela, const QString& arquivo) {
@@ -83,5 +95,40 @@ GanchoMensagem& ganchomensagem() {
 }
 
 void mostramensagem(QWidget* pai, const QString& texto) { ganchomensagem()(pai, texto); }
+
+GanchoPergunta& ganchopergunta() {
+    static GanchoPergunta g = [](QWidget* pai, const QString& texto) {
+        return QMessageBox::question(pai, QGuiApplication::applicationDisplayName(), texto,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    return g;
+}
+
+bool pergunta(QWidget* pai, const QString& texto) { return ganchopergunta()(pai, texto); }
+
+bool carregatraducoes() {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    static QTranslator* traducao = nullptr;
+    if (traducao) return true;
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (!t->load("qtbase_pt_BR", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    traducao = t;
+    return true;
+}
+
+void destacalinha(QTableWidget* grade, int linha) {
+    for (int c = 0; c < grade->columnCount(); ++c) {
+        QTableWidgetItem* i = grade->item(linha, c);
+        if (!i) continue;
+        QFont f = i->font();
+        f.setBold(true);
+        i->setFont(f);
+        i->setForeground(QColor(0, 0, 150));
+    }
+}
 
 }  // namespace tarvello

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLabel;
+class QTableWidget;
 class QWidget;
 class QScreen;
 
@@ -39,5 +40,18 @@ QColor corlinha(int linha);
 using GanchoMensagem = std::function<void(QWidget* pai, const QString& texto)>;
 GanchoMensagem& ganchomensagem();
 void mostramensagem(QWidget* pai, const QString& texto);
+
+// Yes/No question with the game's fixed texts; true for "Sim". A test replaces
+// `ganchopergunta` to answer without a modal box.
+using GanchoPergunta = std::function<bool(QWidget* pai, const QString& texto)>;
+GanchoPergunta& ganchopergunta();
+bool pergunta(QWidget* pai, const QString& texto);
+
+// Qt's own texts (context menus, standard buttons) in Brazilian Portuguese: installs the
+// qtbase_pt_BR translation shipped with Qt. False when it is not installed.
+bool carregatraducoes();
+
+// The human coaches' clubs stand out in every table: bold, dark blue text.
+void destacalinha(QTableWidget* grade, int linha);
 
 }  // namespace tarvello

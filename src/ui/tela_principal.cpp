@@ -28,6 +28,7 @@
 #include "club/screens/contrato_tela.h"
 #include "club/screens/financas_tela.h"
 #include "club/screens/plantel_dialogos.h"
+#include "competitions/calendario.h"
 #include "competitions/screens/calendario_clube_tela.h"
 #include "competitions/screens/classificacao_tela.h"
 #include "competitions/screens/copa_tela.h"
@@ -38,6 +39,7 @@
 #include "model/opcoes.h"
 #include "model/tipos.h"
 #include "news/mensagens.h"
+#include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -160,7 +162,12 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.8);
     clube_->setFont(f);
-    topo->addWidget(clube_, 0, 0, 1, 2);
+    auto* nomeclube = new QHBoxLayout;
+    bandeira_ = new QLabel(centro);
+    bandeira_->setObjectName("bandeira");
+    nomeclube->addWidget(bandeira_);
+    nomeclube->addWidget(clube_, 1);
+    topo->addLayout(nomeclube, 0, 0, 1, 2);
     tecnico_ = new QLabel(centro);
     tecnico_->setObjectName("tecnico");
     topo->addWidget(tecnico_, 1, 0, 1, 2);
@@ -233,6 +240,10 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     connect(noticias, &QPushButton::clicked, this, &TelaPrincipal::abrenoticias);
     botoes->addWidget(noticias);
     botoes->addStretch(1);
+    motivo_ = new QLabel(centro);
+    motivo_->setObjectName("motivo");
+    motivo_->setStyleSheet("color: rgb(180, 0, 0); font-weight: bold;");
+    botoes->addWidget(motivo_);
     jogar_ = new QPushButton("Jogar >>", centro);
     jogar_->setObjectName("jogar");
     connect(jogar_, &QPushButton::clicked, this, &TelaPrincipal::confirma);
@@ -283,14 +294,19 @@ QWidget* TelaPrincipal::montaladotime(QWidget* pai) {
     f.setBold(true);
     esquema_->setFont(f);
     g->addWidget(esquema_, 2, 1);
-    g->addWidget(new QLabel("Capitão:", w), 3, 0);
+    // The two lists take the tab's whole width below their captions, so long names show.
+    g->addWidget(new QLabel("Capitão:", w), 3, 0, 1, 2);
     capitao_ = new QComboBox(w);
     capitao_->setObjectName("capitao");
-    g->addWidget(capitao_, 3, 1);
-    g->addWidget(new QLabel("Cobrança faltas:", w), 4, 0);
+    g->addWidget(capitao_, 4, 0, 1, 2);
+    g->addWidget(new QLabel("Cobrança faltas:", w), 5, 0, 1, 2);
     cobrador_ = new QComboBox(w);
     cobrador_->setObjectName("cobrador");
-    g->addWidget(cobrador_, 4, 1);
+    g->addWidget(cobrador_, 6, 0, 1, 2);
+    for (QComboBox* c : {capitao_, cobrador_}) {
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(12);
+    }
     g->setColumnStretch(1, 1);
     v->addLayout(g);
     // Choosing an entry names the player at once.
@@ -391,7 +407,9 @@ void TelaPrincipal::montamenus() {
     // Only commands whose windows exist are offered; the others join the menus with their
     // subsystems (saving, options, finances, rankings, friendlies).
     QMenu* opcoes = menuBar()->addMenu("Opções");
-    connect(opcoes->addAction("Sair do jogo"), &QAction::triggered, this, [] { QApplication::quit(); });
+    connect(opcoes->addAction("Sair do jogo"), &QAction::triggered, this, [this] {
+        if (pergunta(this, "Deseja realmente sair do jogo? O que não foi salvo será perdido.")) QApplication::quit();
+    });
     connect(opcoes->addAction("Sobre o jogo"), &QAction::triggered, this,
             [this] { mostramensagem(this, "Tarvello 2008"); });
 
@@ -430,12 +448,14 @@ void TelaPrincipal::atualiza() {
     const bool valido = c >= 0 && c < static_cast<int>(m.times.size());
     const TTime* t = valido ? &m.times[static_cast<size_t>(c)] : nullptr;
     clube_->setText(t ? qs(t->nome.utf8()) : QString());
+    const QIcon bandeira = iconebandeiraclube(m, c);
+    bandeira_->setPixmap(bandeira.isNull() ? QPixmap() : bandeira.pixmap(30, 20));
     const int tc = m.estado.tecnicoatual;
     tecnico_->setText(tc >= 0 && tc < static_cast<int>(m.tecnicos.size())
                           ? "Técnico: " + qs(m.tecnicos[static_cast<size_t>(tc)].nome.utf8())
                           : QString());
     dinheiro_->setText(t ? "$ " + qs(formatamil(t->dinheiro)) : QString());
-    liga_->setText(qs(m.estado.nomeliga.utf8()));
+    liga_->setText(qs(competicaodehoje(m, c)));
     noticias_->setText(t ? qs(textonaolidas(naolidas(m, c))) : QString());
     const std::string adv = t ? textoproximoadversario(m, c) : std::string();
     adversario_->setText(adv.empty() ? QString() : "Próximo jogo: " + qs(adv));
@@ -553,6 +573,7 @@ void TelaPrincipal::mostracontagem() {
     reservas_->setText(QString::number(c.reservas));
     esquema_->setText(qs(c.esquema));
     jogar_->setEnabled(c.podejogar);
+    motivo_->setText(c.podejogar ? QString() : qs(c.motivo));
     preenchendo_ = true;
     esquemas_->clearSelection();
     esquemas_->setCurrentRow(-1);
@@ -662,6 +683,7 @@ void TelaPrincipal::mudaposicao(int jogador) {
     mostracontagem();
     // The coach looks at the line-up again before it can be played.
     jogar_->setEnabled(false);
+    motivo_->setText("Confira a escalação após a mudança de posição");
     mostrajogador(jogador);
 }
 

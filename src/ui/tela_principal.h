@@ -77,6 +77,8 @@ private:
     int jogadorpainel_ = 0;
 
     QPushButton* jogar_;
+    QLabel* motivo_;    // why "Jogar >>" is disabled
+    QLabel* bandeira_;  // the club's flag (its state's in Brazil)
     QLabel* clube_;
     QLabel* tecnico_;
     QLabel* seudinheiro_;

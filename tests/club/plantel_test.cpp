@@ -238,9 +238,18 @@ TEST(Plantel, AlaContaComoMeiaEFuncaoRecontada) {
 TEST(Plantel, JogarExigeUmGoleiroESeteReservasNoMaximo) {
     Mundo m = clube(2, 5, 5, 5, 5);
     TPlantel p = montaplantel(m, 0);
+    EXPECT_EQ(p.contagem.motivo, "Falta escalar o goleiro");  // nobody chosen yet
     ASSERT_TRUE(escalaautomatica(m, p, "4-4-2"));
     ASSERT_TRUE(p.contagem.podejogar);
+    EXPECT_EQ(p.contagem.motivo, "");
     EXPECT_EQ(p.contagem.reservas, 7);
+    // One outfield starter left out, then two.
+    p.linhas[linha(m, p, kAtacante, kTitular)].status = kNaoEscalado;
+    EXPECT_EQ(contaescalacao(m, p).motivo, "Falta escalar 1 titular");
+    p.linhas[linha(m, p, kAtacante, kTitular)].status = kNaoEscalado;
+    EXPECT_EQ(contaescalacao(m, p).motivo, "Faltam escalar 2 titulares");
+    p = montaplantel(m, 0);
+    ASSERT_TRUE(escalaautomatica(m, p, "4-4-2"));
 
     // The reserve goalkeeper is made a starter in place of an outfield player by a kept line-up.
     const int g2 = linha(m, p, kGoleiro, kReserva);
@@ -248,6 +257,7 @@ TEST(Plantel, JogarExigeUmGoleiroESeteReservasNoMaximo) {
     p.linhas[g2].status = kTitular;
     p.linhas[sai].status = kNaoEscalado;
     EXPECT_FALSE(contaescalacao(m, p).podejogar);
+    EXPECT_EQ(p.contagem.motivo, "Só um goleiro pode ser titular");
     EXPECT_FALSE(confirmaescalacao(m, p));
     EXPECT_EQ(m.times[0].linhaescalacao, 0);
     EXPECT_TRUE(m.diajogo.escalacoes.empty());
@@ -266,6 +276,7 @@ TEST(Plantel, JogarExigeUmGoleiroESeteReservasNoMaximo) {
     p.linhas[linha(m, p, kLateral, kNaoEscalado)].status = kReserva;
     ASSERT_EQ(conta(p, kReserva), 8);
     EXPECT_FALSE(contaescalacao(m, p).podejogar);
+    EXPECT_EQ(p.contagem.motivo, "Reservas demais: no máximo 7");
     EXPECT_FALSE(confirmaescalacao(m, p));
     EXPECT_TRUE(m.diajogo.escalacoes.empty());
 }

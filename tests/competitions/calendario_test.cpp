@@ -8,6 +8,7 @@
 #include "competitions/confrontos.h"
 #include "model/datas.h"
 #include "model/mundo.h"
+#include "model/tipos.h"
 
 #include "../apoio/mundopequeno.h"
 
@@ -299,4 +300,29 @@ TEST(Calendario, QuemJogaNaCopaENoEstadual) {
     ASSERT_FALSE(m.ligas.empty());
     m.ligas[0].pais = 3;
     EXPECT_EQ(nomecompeticao(m, kCopaNacional, 0), "Copa da Alemanha");
+}
+
+TEST(Calendario, CompeticaoDeHojeDoClube) {
+    Mundo m = comcalendario(2, 1);
+    montajogos(m, kLiga, 0);
+    m.estado.nomeliga.define("Campeonato Brasileiro");
+    m.ligas[0].pais = kBrasil;
+    m.estado.dataatual = 1;
+    proximadata(m);
+    ASSERT_EQ(m.estado.competicaoatual, kLiga);
+    EXPECT_EQ(competicaodehoje(m, 3), "Campeonato Brasileiro");
+    EXPECT_EQ(competicaodehoje(m, -1), "Campeonato Brasileiro");
+
+    // On a date the club plays in another competition, that one is named, in full for a state.
+    const double hoje = m.calendario[static_cast<size_t>(m.estado.dataatual - 1)].data;
+    for (TPartida& p : m.partidas)
+        if (p.data == hoje && (p.mandante == 3 || p.visitante == 3)) p.data = -1;
+    adicionajogo(m, 3, 7, 1, hoje, -1, 1, 25, kEstadual);
+    EXPECT_EQ(competicaodehoje(m, 3), "Campeonato Paulista");
+    m.partidas.back().competicao = kCopaNacional;
+    m.partidas.back().liga = 0;
+    EXPECT_EQ(competicaodehoje(m, 3), "Copa do Brasil");
+    // A club without a match today: the league's name.
+    m.partidas.back().mandante = 8;
+    EXPECT_EQ(competicaodehoje(m, 3), "Campeonato Brasileiro");
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "database/arquivos.h"
+#include "database/bandeiras.h"
 #include "database/escudos.h"
 #include "database/gerador.h"
 #include "model/tipos.h"
@@ -215,4 +216,50 @@ TEST(GeradorDeMundo, LinhaDeComando) {
     const std::string semdestino = std::string(TARVELLO_CLI) + " gerar-base > /dev/null 2>&1";
     EXPECT_NE(std::system(semdestino.c_str()), 0);
     fs::remove_all(destino);
+}
+
+// The pictures beside the teams: backgrounds and a flag for every country and state, each a
+// readable BMP in the country's colours.
+TEST_F(MundoGerado, FundosEBandeiras) {
+    for (const char* f : {"f01.bmp", "f02.bmp"}) {
+        auto img = carregaimagem(*raiz_ / "img" / f);
+        ASSERT_TRUE(img) << f << " " << img.erro;
+        EXPECT_EQ(img->largura, 64);
+        // Soft: pale enough for black text on it.
+        const uint32_t p = img->pixel(10, 10);
+        EXPECT_GT(((p >> 8) & 0xFF), 180u) << f;
+    }
+    auto cores = [](const TImagem& i) {
+        std::set<uint32_t> c;
+        for (int y = 1; y < i.altura - 1; ++y)
+            for (int x = 1; x < i.largura - 1; ++x) c.insert(i.pixel(x, y));
+        return c.size();
+    };
+    for (int p = 0; p < kNumPaises; ++p) {
+        ASSERT_FALSE(desenhopais(p).empty()) << p;
+        auto img = carregaimagem(arquivobandeira(*raiz_, p));
+        ASSERT_TRUE(img) << p << " " << img.erro;
+        EXPECT_EQ(img->largura, kLarguraBandeira);
+        EXPECT_EQ(img->altura, kAlturaBandeira);
+        EXPECT_GE(cores(*img), 2u) << nomepais(p);
+    }
+    for (int e = 0; e < kNumEstados; ++e) {
+        auto img = carregaimagem(arquivobandeiraestado(*raiz_, e));
+        ASSERT_TRUE(img) << siglaestado(e) << " " << img.erro;
+        EXPECT_GE(cores(*img), 2u) << siglaestado(e);
+    }
+    EXPECT_TRUE(fs::exists(*raiz_ / "img" / "bandeiras" / "estados" / "SP.bmp"));
+
+    // Brasil: green field, yellow rhombus, blue disc; written and read back pixel for pixel.
+    const TImagem brasil = desenhabandeira(desenhopais(kBrasil));
+    auto lido = carregaimagem(arquivobandeira(*raiz_, kBrasil));
+    ASSERT_TRUE(lido);
+    EXPECT_EQ(lido->pixels, brasil.pixels);
+    EXPECT_EQ(brasil.pixel(2, 2) & 0xFFFFFF, 0x007A3Du);
+    EXPECT_EQ(brasil.pixel(kLarguraBandeira / 2, 3) & 0xFFFFFF, 0xFCD116u);
+    EXPECT_EQ(brasil.pixel(kLarguraBandeira / 2, kAlturaBandeira / 2) & 0xFFFFFF, 0x0038A8u);
+    // Bad designs draw nothing rather than garbage.
+    EXPECT_TRUE(desenhabandeira("").vazia());
+    EXPECT_TRUE(desenhabandeira("H").vazia());
+    EXPECT_TRUE(desenhabandeira("H:").vazia());
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <QFrame>
 #include <gtest/gtest.h>
 
 #include "../apoio/mundopequeno.h"
@@ -296,4 +297,20 @@ TEST(TabelaCopa, ChavesResultadosPenaltisECampeao) {
     const QString campeao = final.campeao();
     EXPECT_FALSE(campeao.isEmpty());
     EXPECT_TRUE(campeao == final.nome(31, 1) || campeao == final.nome(31, 2));
+
+    // Long names fit their boxes.
+    for (TTime& t : fim.times) t.nome.define("Associacao Atletica Longa");
+    TelaCopa longa(fim, 0);
+    longa.show();
+    QApplication::processEvents();
+    int vistos = 0;
+    for (QFrame* caixa : longa.findChildren<QFrame*>())
+        if (caixa->objectName().startsWith("caixa"))
+            for (QLabel* l : caixa->findChildren<QLabel*>())
+                if (!l->text().isEmpty() && l->objectName().isEmpty()) {
+                    ++vistos;
+                    EXPECT_GE(l->contentsRect().width(), l->fontMetrics().horizontalAdvance(l->text()))
+                        << caixa->objectName().toStdString();
+                }
+    EXPECT_GT(vistos, 16);
 }

@@ -97,7 +97,10 @@ TelaCalendarioClube::TelaCalendarioClube(Mundo& m, int time, QWidget* parent)
     grade_->verticalHeader()->setDefaultSectionSize(grade_->fontMetrics().height() + 4);
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grade_->horizontalHeader()->setStretchLastSection(true);
+    // Club names share what the other columns leave: dates, figures and "Renda" show in full.
+    grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grade_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+    grade_->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
     raiz->addWidget(grade_, 1);
 
     auto* baixo = new QHBoxLayout;
@@ -153,7 +156,6 @@ void TelaCalendarioClube::preenche() {
                                    Qt::AlignRight | Qt::AlignVCenter));
         for (int col = 0; col < grade_->columnCount(); ++col) grade_->item(r, col)->setBackground(corlinha(r));
     }
-    grade_->resizeColumnsToContents();
 }
 
 }  // namespace tarvello

@@ -17,6 +17,7 @@
 #include "competitions/zonas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -74,6 +75,8 @@ TelaClassificacao::TelaClassificacao(Mundo& m, QWidget* parent) : QWidget(parent
     topo->addStretch(1);
     regiao_ = new QComboBox(this);
     regiao_->setObjectName("regiao");
+    // Refilled for each competition: it grows to the longest entry ("MS - Sul-matogrossense").
+    regiao_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     regiao_->setIconSize(QSize(16, 16));
     topo->addWidget(regiao_);
     trocadivisao_ = new QPushButton("Ver 3ª divisão", this);
@@ -172,7 +175,7 @@ void TelaClassificacao::preenchelista() {
         case Modo::Liga:
             for (int l = 0; l < static_cast<int>(m_.ligas.size()); ++l) {
                 if (l == liga_) atual = static_cast<int>(escolhas_.size());
-                regiao_->addItem(texto(nomepais(m_.ligas[static_cast<size_t>(l)].pais)));
+                regiao_->addItem(iconebandeira(m_.ligas[static_cast<size_t>(l)].pais), texto(nomepais(m_.ligas[static_cast<size_t>(l)].pais)));
                 escolhas_.push_back({l, 0});
             }
             break;
@@ -180,7 +183,7 @@ void TelaClassificacao::preenchelista() {
             for (int s = 0; s < kNumEstados; ++s) {
                 if (!m_.estaduais[static_cast<size_t>(s)].temestadual) continue;
                 if (s == estado_) atual = static_cast<int>(escolhas_.size());
-                regiao_->addItem(texto(siglaestado(s)) + " - " + texto(adjetivoestado(s)));
+                regiao_->addItem(iconebandeiraestado(s), texto(siglaestado(s)) + " - " + texto(adjetivoestado(s)));
                 escolhas_.push_back({s, 0});
             }
             break;
@@ -240,6 +243,10 @@ QTableWidget* TelaClassificacao::novatabela(const QString& titulo, int linhas, i
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setIconSize(QSize(14, 14));
+    // The figures keep their width whatever the window's size; the names take what is left.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    t->horizontalHeader()->setMinimumSectionSize(18);
     l->addWidget(t, 1);
     grade_->addWidget(caixa, posicao / colunas, posicao % colunas);
     tabelas_.push_back(t);
@@ -268,8 +275,8 @@ void preenchelinhas(QTableWidget* t, const Mundo& m, const std::vector<TLinhaTab
         }
         const QColor fundo = cor(r);
         for (int c = 0; c < t->columnCount(); ++c) t->item(r, c)->setBackground(fundo);
+        if (m.times[static_cast<size_t>(l.time)].humano) destacalinha(t, r);
     }
-    t->resizeColumnsToContents();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "records/historico.h"
+#include "ui/escudos_tela.h"
 #include "ui/clube_tela.h"
 #include "ui/tela.h"
 
@@ -28,6 +29,8 @@ bool timevalido(const Mundo& m, int t) { return t >= 0 && t < static_cast<int>(m
 void escreveclube(QLabel* rotulo, const Mundo& m, int time) {
     rotulo->setText(nomeclube(m, time));
     pintaclube(rotulo, m, time);
+    // The box grows with a long name instead of clipping it.
+    rotulo->setMinimumWidth(std::max(110, rotulo->sizeHint().width()));
 }
 
 // First box (1-based) of a phase 1..5: 1, 17, 25, 29, 31.
@@ -63,7 +66,8 @@ TelaCopa::TelaCopa(const Mundo& m, int liga, QWidget* parent) : QDialog(parent),
         auto* topo = new QHBoxLayout;
         pais_ = new QComboBox(this);
         pais_->setObjectName("pais");
-        for (int l : ligas_) pais_->addItem(qtexto(nomepais(m.ligas[static_cast<size_t>(l)].pais)));
+        for (int l : ligas_)
+            pais_->addItem(iconebandeira(m.ligas[static_cast<size_t>(l)].pais), qtexto(nomepais(m.ligas[static_cast<size_t>(l)].pais)));
         topo->addWidget(pais_);
         topo->addStretch(1);
         raiz->addLayout(topo);

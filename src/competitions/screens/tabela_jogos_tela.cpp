@@ -15,6 +15,7 @@
 #include "competitions/calendario.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -80,6 +81,12 @@ TelaTabelaJogos::TelaTabelaJogos(Mundo& m, QWidget* parent) : QWidget(parent), m
         const int c = b.competicao, r = b.regiao;
         connect(w, &QPushButton::clicked, this, [this, c, r] {
             int regiao = r;
+            // The state fixtures open on the coach's own state when it has a championship.
+            if (c == kEstadual) {
+                const int t = m_.estado.timeatual;
+                const int uf = t >= 0 && t < static_cast<int>(m_.times.size()) ? m_.times[static_cast<size_t>(t)].estado : -1;
+                if (estadovalido(uf) && m_.estaduais[static_cast<size_t>(uf)].temestadual) regiao = uf;
+            }
             if (c == kEstadual)
                 for (int s = 0; s < kNumEstados && regiao < 0; ++s)
                     if (m_.estaduais[static_cast<size_t>(s)].temestadual) regiao = s;
@@ -94,6 +101,8 @@ TelaTabelaJogos::TelaTabelaJogos(Mundo& m, QWidget* parent) : QWidget(parent), m
     topo->addWidget(titulo_);
     regiaocombo_ = new QComboBox(this);
     regiaocombo_->setObjectName("regiao");
+    // Refilled for each competition: it grows to the longest entry ("MS - Sul-matogrossense").
+    regiaocombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     topo->addWidget(regiaocombo_);
     topo->addStretch(1);
     anterior_ = new QPushButton("<", this);
@@ -190,13 +199,13 @@ void TelaTabelaJogos::preencheregioes() {
     regioes_.clear();
     if (competicao_ == kLiga) {
         for (int l = 0; l < static_cast<int>(m_.ligas.size()); ++l) {
-            regiaocombo_->addItem(texto(nomepais(m_.ligas[static_cast<size_t>(l)].pais)));
+            regiaocombo_->addItem(iconebandeira(m_.ligas[static_cast<size_t>(l)].pais), texto(nomepais(m_.ligas[static_cast<size_t>(l)].pais)));
             regioes_.push_back(l);
         }
     } else if (competicao_ == kEstadual) {
         for (int s = 0; s < kNumEstados; ++s)
             if (m_.estaduais[static_cast<size_t>(s)].temestadual) {
-                regiaocombo_->addItem(texto(siglaestado(s)) + " - " + texto(adjetivoestado(s)));
+                regiaocombo_->addItem(iconebandeiraestado(s), texto(siglaestado(s)) + " - " + texto(adjetivoestado(s)));
                 regioes_.push_back(s);
             }
     }
@@ -238,6 +247,7 @@ void TelaTabelaJogos::monta() {
     proxima_->setEnabled(indice_ < 2 * rodadasporturno() - 1);
 
     const auto lista = blocos();
+    auto humano = [this](int t) { return t >= 0 && t < static_cast<int>(m_.times.size()) && m_.times[static_cast<size_t>(t)].humano; };
     // 20-club divisions take a column each; smaller blocks go two or four to a row.
     const int colunas = competicao_ == kLiga ? 2 : (competicao_ == kEstadual ? 2 : 4);
     for (size_t k = 0; k < lista.size(); ++k) {
@@ -281,8 +291,12 @@ void TelaTabelaJogos::monta() {
             t->setItem(r, 4, item(p.jogado ? "$ " + texto(formatadinheiro(p.renda)) : QString(),
                                   Qt::AlignRight | Qt::AlignVCenter));
             for (int c = 0; c < 5; ++c) t->item(r, c)->setBackground(corlinha(r));
+            if (humano(p.mandante) || humano(p.visitante)) destacalinha(t, r);
         }
-        t->resizeColumnsToContents();
+        // Names share what the figures leave, so "Público" and "Renda" always show in full.
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
         l->addWidget(t, 1);
         grade_->addWidget(caixa, static_cast<int>(k) / colunas, static_cast<int>(k) % colunas);
         listas_.push_back(t);

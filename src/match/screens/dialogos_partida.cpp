@@ -59,6 +59,7 @@ TelaContusao::TelaContusao(const Mundo& m, int time, int contundido, const std::
     auto* botao = new QPushButton(candidatos.empty() ? "Fechar" : "Substituir", this);
     botao->setObjectName("substituir");
     botao->setEnabled(candidatos.empty());
+    v->addWidget(botao);
     connect(lista_, &QListWidget::currentRowChanged, this, [botao](int l) { botao->setEnabled(l >= 0); });
     connect(botao, &QPushButton::clicked, this, [this] {
         const int l = lista_->currentRow();

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "match/diajogo.h"
@@ -32,9 +34,14 @@ TelaPartidas::TelaPartidas(Mundo& m, Interacao& ia, QWidget* parent) : QWidget(p
     auto* v = new QVBoxLayout(this);
     titulo_ = rotulotitulo(this, "titulo");
     v->addWidget(titulo_);
+    auto* relogio = new QHBoxLayout;
     tempo_ = rotulotitulo(this, "tempo");
     tempo_->setText("1º tempo");
-    v->addWidget(tempo_);
+    relogio->addWidget(tempo_);
+    minuto_ = rotulotitulo(this, "minuto");
+    relogio->addWidget(minuto_);
+    relogio->addStretch(1);
+    v->addLayout(relogio);
     jogos_ = new QTableWidget(0, kColunas, this);
     jogos_->setObjectName("jogos");
     jogos_->setHorizontalHeaderLabels({"Mandante", "", "", "", "Visitante", "", "Público"});
@@ -79,24 +86,39 @@ void TelaPartidas::proximo() {
     emit encerrado();
 }
 
+// The panel a match belongs to on screen: the division on league days, the group on state days
+// (the final has one panel of its own); 0 when the day has a single panel.
+int TelaPartidas::painel(const TJogos& g) const {
+    if (m_.controledia.tipo == kLiga) return g.divisao;
+    if (m_.controledia.tipo == kEstadual && g.mandante >= 0) {
+        if (m_.estado.faseestadual >= 6) return 0;
+        return m_.times[static_cast<size_t>(g.mandante)].grupoestadual;
+    }
+    return 0;
+}
+
 void TelaPartidas::monta() {
     const TControleDia& c = m_.controledia;
     const int grupo = c.grupo >= 0 && c.grupo < static_cast<int>(c.grupos.size()) ? c.grupos[static_cast<size_t>(c.grupo)] : -1;
     titulo_->setText(q(titulogrupo(m_, c.tipo, grupo)));
     tempo_->setText("1º tempo");
+    minuto_->clear();
+    eventosetapa_ = 0;
     jogos_->setRowCount(0);
     linhadojogo_.clear();
-    int divisao = -1;
+    int atual = -1;
     for (const TJogos& g : m_.diajogo.jogos) {
-        // One panel per division on league days.
-        if (c.tipo == kLiga && g.divisao != divisao) {
-            divisao = g.divisao;
+        // One panel per division (league) or group (state championship), each under its heading.
+        const int p = painel(g);
+        if (p > 0 && p != atual) {
+            atual = p;
             const int l = jogos_->rowCount();
             jogos_->insertRow(l);
-            auto* cab = new QTableWidgetItem(QString("%1ª divisão").arg(divisao));
+            auto* cab = new QTableWidgetItem(c.tipo == kLiga ? QString("%1ª divisão").arg(p) : QString("Grupo %1").arg(p));
             QFont f = cab->font();
             f.setBold(true);
             cab->setFont(f);
+            cab->setBackground(QColor(220, 228, 240));
             jogos_->setItem(l, 0, cab);
             jogos_->setSpan(l, 0, 1, kColunas);
         }
@@ -110,25 +132,45 @@ void TelaPartidas::monta() {
                                                             q(m_.times[static_cast<size_t>(g.visitante)].nome.utf8())));
         jogos_->setItem(l, kPublico, new QTableWidgetItem(QString::number(g.publico)));
         jogos_->item(l, kMandante)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        jogos_->item(l, kX)->setTextAlignment(Qt::AlignCenter);
     }
     atualiza();
 }
 
 void TelaPartidas::atualiza() {
+    const auto& eventos = m_.diajogo.eventos;
     for (size_t s = 0; s < linhadojogo_.size() && s < m_.diajogo.jogos.size(); ++s) {
         const TJogos& g = m_.diajogo.jogos[s];
         const int l = linhadojogo_[s];
-        jogos_->setItem(l, kGolsMandante, new QTableWidgetItem(QString::number(g.gols[0])));
-        jogos_->setItem(l, kGolsVisitante, new QTableWidgetItem(QString::number(g.gols[1])));
-        jogos_->setItem(l, kEvento, new QTableWidgetItem(q(ultimoevento(m_, static_cast<int>(s) + 1))));
+        const int jogo = static_cast<int>(s) + 1;
+        auto* gm = new QTableWidgetItem(QString::number(g.gols[0]));
+        auto* gv = new QTableWidgetItem(QString::number(g.gols[1]));
+        gm->setTextAlignment(Qt::AlignCenter);
+        gv->setTextAlignment(Qt::AlignCenter);
+        jogos_->setItem(l, kGolsMandante, gm);
+        jogos_->setItem(l, kGolsVisitante, gv);
+        bool temevento = false;
+        for (size_t e = eventosetapa_; e < eventos.size() && !temevento; ++e) temevento = eventos[e].partida == jogo;
+        jogos_->setItem(l, kEvento, new QTableWidgetItem(temevento ? q(ultimoevento(m_, jogo)) : QString()));
+        const bool humano = m_.times[static_cast<size_t>(g.mandante)].humano || m_.times[static_cast<size_t>(g.visitante)].humano;
+        if (humano) destacalinha(jogos_, l);
     }
 }
 
 void TelaPartidas::tique() {
+    if (m_.diajogo.tempo == 1 && m_.diajogo.minuto == 50) {
+        // The last tick of the first half plays nothing (added time is at most two minutes) and
+        // leads to the half-time windows: the event lines are cleared before they open.
+        eventosetapa_ = m_.diajogo.eventos.size();
+        atualiza();
+        minuto_->setText("Intervalo");
+    }
     const EstadoMinuto e = minuto(m_, ia_);
+    if (e == EstadoMinuto::Intervalo) eventosetapa_ = m_.diajogo.eventos.size();
     atualiza();
     if (e == EstadoMinuto::Fim) {
         tempo_->setText("Fim de jogo");
+        minuto_->clear();
         terminou_ = true;
         encerrapartidas(m_, ia_);
         const bool penaltis = std::any_of(m_.diajogo.jogos.begin(), m_.diajogo.jogos.end(),
@@ -138,11 +180,8 @@ void TelaPartidas::tique() {
         QTimer::singleShot(penaltis ? 3000 : std::min(1500, 10 * intervalo()), this, &TelaPartidas::proximo);
         return;
     }
-    tempo_->setText(e == EstadoMinuto::Intervalo ? QString("2º tempo") : q(rotulominuto(m_)));
-    if (e == EstadoMinuto::Intervalo) {
-        // The event lines start afresh in the second half.
-        for (size_t s = 0; s < linhadojogo_.size(); ++s) jogos_->setItem(linhadojogo_[s], kEvento, new QTableWidgetItem);
-    }
+    tempo_->setText(m_.diajogo.tempo == 2 ? QString("2º tempo") : QString("1º tempo"));
+    minuto_->setText(m_.diajogo.minuto > 0 ? q(rotulominuto(m_)) : QString());
     relogio_.start(intervalo());
 }
 
@@ -154,6 +193,14 @@ void TelaPartidas::abrepartida(int jogo) {
     t.exec();
     atualiza();
     if (andando) relogio_.start(intervalo());
+}
+
+void TelaPartidas::closeEvent(QCloseEvent* e) {
+    if (e->spontaneous()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
 }
 
 void TelaPartidas::keyPressEvent(QKeyEvent* e) {

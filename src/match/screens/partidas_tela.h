@@ -12,6 +12,7 @@ class QTableWidget;
 namespace tarvello {
 
 struct Mundo;
+struct TJogos;
 class Interacao;
 
 class TelaPartidas : public QWidget {
@@ -35,21 +36,28 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // The window manager's close button and Alt+F4 do not stop a match day halfway.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void proximo();
     void monta();
+    int painel(const TJogos& g) const;
     void atualiza();
 
     Mundo& m_;
     Interacao& ia_;
     QTimer relogio_;
     QLabel* titulo_;
-    QLabel* tempo_;
+    QLabel* tempo_;   // the half being played, "Fim de jogo" at the end
+    QLabel* minuto_;  // the minute of the half
     QTableWidget* jogos_;
     CacheEscudos escudos_;
     std::vector<int> linhadojogo_;  // table row of each slot
     bool terminou_ = false;
+    // Events logged before this one belong to the first half: the event lines start afresh in
+    // the second.
+    size_t eventosetapa_ = 0;
 };
 
 }  // namespace tarvello

@@ -1,5 +1,6 @@
 #include "match/screens/resultados_tela.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,6 +99,14 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     escalatela(this);
 }
 
+void TelaResultados::closeEvent(QCloseEvent* e) {
+    if (e->spontaneous()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
+
 int TelaResultados::ligaselecionada() const {
     const int g = grupo_->currentIndex();
     return g >= 0 && g < static_cast<int>(filtros_.size()) ? filtros_[static_cast<size_t>(g)].liga : -1;
@@ -125,6 +134,8 @@ void TelaResultados::mostra() {
         resultados_->setItem(l, 2, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.visitante)].nome.utf8())));
         resultados_->item(l, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         resultados_->item(l, 1)->setTextAlignment(Qt::AlignCenter);
+        if (m_.times[static_cast<size_t>(p.mandante)].humano || m_.times[static_cast<size_t>(p.visitante)].humano)
+            destacalinha(resultados_, l);
     }
 }
 

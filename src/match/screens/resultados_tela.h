@@ -26,6 +26,10 @@ signals:
     void continuar();
     void classificacao();  // "Classificação após a rodada"
 
+protected:
+    // The window manager's close button does not end the game: "Continuar >>" leads on.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     struct TFiltro {
         int liga;     // league, state or confederation; -1 any

@@ -1,5 +1,6 @@
 #include "match/screens/selecao_batedores_tela.h"
 
+#include <QHeaderView>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +44,13 @@ TelaSelecaoBatedores::TelaSelecaoBatedores(const Mundo& m, int time, const std::
     grade_ = new QTableWidget(this);
     grade_->setObjectName("disponiveis");
     preparagrade(grade_, {"P", "Jogador", "", "F", "Energia"});
+    // The name takes what the short columns leave, so "Energia" always shows in full.
+    grade_->horizontalHeader()->setStretchLastSection(false);
+    grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grade_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grade->addWidget(grade_, 1, 0);
+    grade->setColumnStretch(0, 3);
+    grade->setColumnStretch(2, 2);
     auto* botoes = new QVBoxLayout;
     mover_ = new QPushButton(">>", this);
     mover_->setObjectName("mover");

@@ -1,5 +1,6 @@
 #include "newgame/screens/configuracao_tela.h"
 
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -177,6 +178,15 @@ void TelaConfiguracao::iniciar() {
         return;
     }
     emit ligasmontadas();
+}
+
+void TelaConfiguracao::closeEvent(QCloseEvent* e) {
+    if (!e->spontaneous()) {
+        QWidget::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    emit voltar();
 }
 
 }  // namespace tarvello

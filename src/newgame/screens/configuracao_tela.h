@@ -30,9 +30,12 @@ public:
     EscolhasJogo escolhas() const;
 
 signals:
-    void voltar();        // "<< Voltar ao Início"
+    void voltar();        // "<< Voltar ao Início", also the window manager's close button
     void ligasmontadas(); // real mode: leagues composed, team choice next
     void personalizado(); // custom championship screen next
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void preenchegrade();

@@ -15,6 +15,7 @@
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "newgame/novojogo.h"
+#include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -44,7 +45,7 @@ TelaEscolhaTime::TelaEscolhaTime(NovoJogo& jogo, QWidget* parent) : QWidget(pare
     int selecionar = 0;
     for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) {
         const int p = m.ligas[static_cast<size_t>(l)].pais;
-        pais_->addItem(texto(nomepais(p)));
+        pais_->addItem(iconebandeira(p), texto(nomepais(p)));
         ligas_.push_back(l);
         if (p == kBrasil && selecionar == 0) selecionar = l;
     }
@@ -137,6 +138,7 @@ void TelaEscolhaTime::preencheclubes() {
             b->setText(existe ? QString::fromStdString(m.times[static_cast<size_t>(c)].nome.utf8())
                               : QString());
             b->setToolTip(existe ? QString::number(c) : QString());
+            b->setIcon(existe ? iconebandeiraclube(m, c) : QIcon());
             b->setProperty("clube", c);
             b->setEnabled(existe && !jogo_.timeescolhido(c));
         }

@@ -1,6 +1,7 @@
 #include "newgame/screens/personalizado_tela.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -102,6 +103,15 @@ TelaPersonalizada::TelaPersonalizada(NovoJogo& jogo, EscolhasJogo escolhas, QWid
     resize(800, 600);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);
+}
+
+void TelaPersonalizada::closeEvent(QCloseEvent* e) {
+    if (!e->spontaneous()) {
+        QWidget::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    emit voltar();
 }
 
 int TelaPersonalizada::timesselecionados() const {

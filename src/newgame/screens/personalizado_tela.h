@@ -28,6 +28,10 @@ signals:
     void voltar();     // back to the set-up screen
     void continuar();  // the league is composed: team choice next
 
+protected:
+    // Closing the window is "<< Voltar": the set-up screen comes back.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void atualizacontagens();
     void continua();
