@@ -51,6 +51,7 @@ int montaliga(Mundo& m, Preparacao& p, int slot, int pais) {
         t.pais = pais;
         t.nivel = r.resumo.nivel;
         t.tecnico = -1;
+        t.estado = -1;  // not in the summary: the world's loading reads it from the file
         const int indice = static_cast<int>(m.times.size());
         m.times.push_back(t);
         if (p.arquivos.size() < m.times.size()) p.arquivos.resize(m.times.size());

@@ -54,13 +54,14 @@ struct TColuna {
     const char* chave;
     const char* titulo;
     bool oculta;
+    const char* dica = nullptr;  // the full word behind a short heading
 };
 constexpr TColuna kColunas[] = {
     {"id", "id", true},          {"status", "Nº", false},          {"posicaojog", "P", false},
     {"condicao", "", false},     {"nome", "Nome", false},          {"funcaojog", "Função", false},
-    {"forca", "Força", false},   {"energia", "Energia", false},    {"salario", "Salário", false},
-    {"passe", "Valor", false},   {"gols", "Gols", false},          {"habilidades", "Caract.", false},
-    {"idade", "Idade", false},   {"moral", "Moral", false},        {"passet", "passet", true},
+    {"forca", "F", false, "Força"}, {"energia", "Energia", false},  {"salario", "Salário", false},
+    {"passe", "Valor", false},   {"gols", "G", false, "Gols"},      {"habilidades", "Caract.", false, "Características"},
+    {"idade", "Id.", false, "Idade"}, {"moral", "M", false, "Moral"}, {"passet", "passet", true},
     {"salariot", "salariot", true}, {"nxstatus", "nxstatus", true},
 };
 
@@ -125,6 +126,21 @@ QString dicacondicao(int imagem) {
 QString textomoral(int moral) { return moral <= 1 ? "Ruim" : moral == 2 ? "Boa" : "Excelente"; }
 QColor cormoral(int moral) {
     return moral <= 1 ? QColor(190, 30, 30) : moral == 2 ? QColor(60, 60, 60) : QColor(20, 130, 40);
+}
+
+QIcon iconemoral(int moral) {
+    static QHash<int, QIcon> cache;
+    const int chave = std::clamp(moral, 0, 3);
+    if (auto it = cache.find(chave); it != cache.end()) return *it;
+    QPixmap px(14, 14);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(cormoral(chave));
+    p.setPen(cormoral(chave).darker(150));
+    p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
+    p.end();
+    return *cache.insert(chave, QIcon(px));
 }
 
 // Position colours of the options are stored red in the low byte.
@@ -207,6 +223,7 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     for (int c = 0; c < grade_->columnCount(); ++c) {
         auto* h = new QTableWidgetItem(kColunas[c].titulo);
         h->setData(Qt::UserRole, QString(kColunas[c].chave));
+        if (kColunas[c].dica) h->setToolTip(QString::fromUtf8(kColunas[c].dica));
         grade_->setHorizontalHeaderItem(c, h);
         grade_->setColumnHidden(c, kColunas[c].oculta);
     }
@@ -220,6 +237,16 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     grade_->horizontalHeader()->setSectionsClickable(true);
     grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grade_->horizontalHeader()->setSectionResizeMode(col("nome"), QHeaderView::Stretch);
+    // Thirteen columns share the designed width: a slightly smaller type, tight margins and a
+    // narrow energy bar leave the names room to show in full.
+    QFont fg = grade_->font();
+    if (fg.pointSizeF() > 0) fg.setPointSizeF(fg.pointSizeF() * 0.9);
+    grade_->setFont(fg);
+    grade_->horizontalHeader()->setFont(fg);
+    grade_->horizontalHeader()->setMinimumSectionSize(16);
+    grade_->horizontalHeader()->setSectionResizeMode(col("energia"), QHeaderView::Fixed);
+    grade_->setColumnWidth(col("energia"), grade_->fontMetrics().horizontalAdvance("Energia") + 8);
+    grade_->setStyleSheet("QHeaderView::section { padding: 0 1px; } QTableWidget::item { padding: 0 1px; }");
     connect(grade_, &QTableWidget::cellClicked, this, &TelaPrincipal::clicou);
     connect(grade_, &QTableWidget::customContextMenuRequested, this, &TelaPrincipal::menujogador);
     connect(grade_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TelaPrincipal::ordena);
@@ -229,7 +256,8 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     abas_->setObjectName("abas");
     abas_->addTab(montaladotime(abas_), "Time");
     abas_->addTab(montapainel(abas_), "Jogador");
-    abas_->setMinimumWidth(230);
+    abas_->setMinimumWidth(180);
+    abas_->setMaximumWidth(200);
     meio->addWidget(abas_, 1);
     v->addLayout(meio, 1);
 
@@ -547,8 +575,10 @@ void TelaPrincipal::preenchelinha(int l) {
     hab->setToolTip(qs(textohabilidades(j, true)));
     grade_->setItem(l, col("habilidades"), hab);
     grade_->setItem(l, col("idade"), numero(j.idade));
-    auto* moral = item(textomoral(j.moral), Qt::AlignCenter);
-    moral->setForeground(cormoral(j.moral));
+    // The morale as a coloured mark, its word in the hint: the grid has no room for the words.
+    auto* moral = item(QString(), Qt::AlignCenter);
+    moral->setIcon(iconemoral(j.moral));
+    moral->setToolTip(textomoral(j.moral));
     moral->setData(Qt::UserRole, j.moral + 7);
     grade_->setItem(l, col("moral"), moral);
     grade_->setItem(l, col("passet"), numero(valor));

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QWindow>
@@ -28,6 +29,7 @@
 #include "match/escalacao.h"
 #include "match/interacao.h"
 #include "match/screens/dialogos_partida.h"
+#include "match/screens/partida_tela.h"
 #include "match/screens/partidas_tela.h"
 #include "match/screens/resultados_tela.h"
 #include "match/taticas.h"
@@ -258,6 +260,14 @@ TEST(JogadorNovo, DiaDeJogoMostraOTempoELimpaOIntervalo) {
     t.tique();
     EXPECT_EQ(tempo->text(), "2º tempo");
     EXPECT_EQ(t.findChild<QLabel*>("minuto")->text(), "1'");
+    {
+        // The half-time match screen fits the designed width (scaled by 1.6 it fits 1280).
+        TelaPartida partida(*m, m->diajogo.slotshumanos.front(), true);
+        partida.show();
+        QApplication::processEvents();
+        EXPECT_LE(partida.minimumSizeHint().width(), 800);
+        EXPECT_LE(partida.width(), partida.screen()->availableGeometry().width());
+    }
     // A first-half event never comes back on a line: a line shows only matches with events
     // logged since half-time.
     for (int k = 0; k < 10; ++k) t.tique();

@@ -136,6 +136,7 @@ TelaPartida::TelaPartida(Mundo& m, int jogo, bool intervalo, QWidget* parent)
     estatisticas_ = new QLabel(this);
     estatisticas_->setObjectName("estatisticas");
     estatisticas_->setVisible(intervalo);
+    estatisticas_->setWordWrap(true);
     v->addWidget(estatisticas_);
     eventos_ = new QListWidget(this);
     eventos_->setObjectName("eventos");
@@ -191,7 +192,10 @@ void TelaPartida::montalado(int lado, QWidget* pai, QVBoxLayout* coluna) {
         auto campo = l.campo;
         connect(caixa, &QComboBox::currentIndexChanged, this,
                 [this, t, campo](int i) { m_.times[static_cast<size_t>(t)].*campo = i; });
-        taticas->addWidget(caixa, linha / 3, linha % 3);
+        // The style on a line of its own, marking and focus below: two sides fit a screen of
+        // the designed width.
+        if (linha == 0) taticas->addWidget(caixa, 0, 0, 1, 2);
+        else taticas->addWidget(caixa, 1, linha - 1);
         ++linha;
     }
     coluna->addLayout(taticas);
