@@ -245,7 +245,7 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     grade_->horizontalHeader()->setFont(fg);
     grade_->horizontalHeader()->setMinimumSectionSize(16);
     grade_->horizontalHeader()->setSectionResizeMode(col("energia"), QHeaderView::Fixed);
-    grade_->setColumnWidth(col("energia"), grade_->fontMetrics().horizontalAdvance("Energia") + 8);
+    grade_->setColumnWidth(col("energia"), grade_->fontMetrics().horizontalAdvance("Energia") + 4);
     grade_->setStyleSheet("QHeaderView::section { padding: 0 1px; } QTableWidget::item { padding: 0 1px; }");
     connect(grade_, &QTableWidget::cellClicked, this, &TelaPrincipal::clicou);
     connect(grade_, &QTableWidget::customContextMenuRequested, this, &TelaPrincipal::menujogador);
@@ -256,8 +256,8 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     abas_->setObjectName("abas");
     abas_->addTab(montaladotime(abas_), "Time");
     abas_->addTab(montapainel(abas_), "Jogador");
-    abas_->setMinimumWidth(180);
-    abas_->setMaximumWidth(200);
+    abas_->setMinimumWidth(170);
+    abas_->setMaximumWidth(190);
     meio->addWidget(abas_, 1);
     v->addLayout(meio, 1);
 
@@ -294,6 +294,7 @@ TelaPrincipal::~TelaPrincipal() = default;
 QWidget* TelaPrincipal::montaladotime(QWidget* pai) {
     auto* w = new QWidget(pai);
     auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(3, 6, 3, 6);  // the tab is narrow: the lists get its whole width
     v->addWidget(new QLabel("Seleção tática automática:", w));
     esquemas_ = new QListWidget(w);
     esquemas_->setObjectName("esquemas");

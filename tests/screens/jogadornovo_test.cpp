@@ -303,6 +303,19 @@ TEST(JogadorNovo, NadaCortadoNoTamanhoProjetado) {
             if (t->item(r, 1)->data(Qt::UserRole).toInt() == m->estado.timeatual) destacado = t->item(r, 1)->font().bold();
     EXPECT_TRUE(destacado);
 
+    // The squad grid: every column in view, and names of 18 letters in full.
+    for (TJogador& j : m->jogadores)
+        if (j.time == m->estado.timeatual) j.nome.define("Lunaldo Vasgalves");
+    TelaPrincipal principal(*m);
+    principal.show();
+    QApplication::processEvents();
+    auto* plantel = principal.findChild<QTableWidget*>("plantel");
+    colunascabem(plantel, "plantel");
+    EXPECT_GE(plantel->columnWidth(principal.coluna("nome")),
+              plantel->fontMetrics().horizontalAdvance("Lunaldo Vasgalves"));
+    auto* capitao = principal.findChild<QComboBox*>("capitao");
+    EXPECT_GE(capitao->width(), capitao->fontMetrics().horizontalAdvance("Lunaldo Vasgalves - G") + 30);
+
     TelaTabelaJogos jogos(*m);
     jogos.show();
     QApplication::processEvents();
