@@ -237,16 +237,9 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     grade_->horizontalHeader()->setSectionsClickable(true);
     grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grade_->horizontalHeader()->setSectionResizeMode(col("nome"), QHeaderView::Stretch);
-    // Thirteen columns share the designed width: a slightly smaller type, tight margins and a
-    // narrow energy bar leave the names room to show in full.
-    QFont fg = grade_->font();
-    if (fg.pointSizeF() > 0) fg.setPointSizeF(fg.pointSizeF() * 0.9);
-    grade_->setFont(fg);
-    grade_->horizontalHeader()->setFont(fg);
     grade_->horizontalHeader()->setMinimumSectionSize(16);
     grade_->horizontalHeader()->setSectionResizeMode(col("energia"), QHeaderView::Fixed);
-    grade_->setColumnWidth(col("energia"), grade_->fontMetrics().horizontalAdvance("Energia") + 4);
-    grade_->setStyleSheet("QHeaderView::section { padding: 0 1px; } QTableWidget::item { padding: 0 1px; }");
+
     connect(grade_, &QTableWidget::cellClicked, this, &TelaPrincipal::clicou);
     connect(grade_, &QTableWidget::customContextMenuRequested, this, &TelaPrincipal::menujogador);
     connect(grade_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TelaPrincipal::ordena);
@@ -256,8 +249,6 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     abas_->setObjectName("abas");
     abas_->addTab(montaladotime(abas_), "Time");
     abas_->addTab(montapainel(abas_), "Jogador");
-    abas_->setMinimumWidth(170);
-    abas_->setMaximumWidth(190);
     meio->addWidget(abas_, 1);
     v->addLayout(meio, 1);
 
@@ -270,7 +261,7 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     botoes->addStretch(1);
     motivo_ = new QLabel(centro);
     motivo_->setObjectName("motivo");
-    motivo_->setStyleSheet("color: rgb(180, 0, 0); font-weight: bold;");
+    motivo_->setStyleSheet("color: rgb(180, 0, 0);");
     botoes->addWidget(motivo_);
     jogar_ = new QPushButton("Jogar >>", centro);
     jogar_->setObjectName("jogar");
@@ -287,6 +278,26 @@ TelaPrincipal::TelaPrincipal(Mundo& mundo, QWidget* parent) : QMainWindow(parent
     resize(800, 600);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);
+    ajustaaotamanho();
+}
+
+void TelaPrincipal::ajustaaotamanho() {
+    // Thirteen columns share the designed width: a slightly smaller type, tight margins, a
+    // narrow energy bar and a narrow side panel leave the names room to show in full. Sizes
+    // follow the window's scale.
+    const double f = std::max(1.0, width() / 800.0);
+    QFont fg = font();
+    if (fg.pointSizeF() > 0) fg.setPointSizeF(fg.pointSizeF() * 0.9);
+    grade_->setFont(fg);
+    grade_->horizontalHeader()->setFont(fg);
+    QFont negrito = font();
+    negrito.setBold(true);
+    motivo_->setFont(negrito);
+    grade_->setColumnWidth(col("energia"), grade_->fontMetrics().horizontalAdvance("Energia") + 4);
+    grade_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * f));
+    abas_->setMinimumWidth(static_cast<int>(170 * f));
+    abas_->setMaximumWidth(static_cast<int>(190 * f));
+    preenchegrade();
 }
 
 TelaPrincipal::~TelaPrincipal() = default;
@@ -561,9 +572,11 @@ void TelaPrincipal::preenchelinha(int l) {
     energia->setRange(0, 100);
     energia->setValue(std::clamp(j.energia, 0, 100));
     energia->setFormat("%v");
-    energia->setMaximumHeight(16);
+    energia->setMaximumHeight(grade_->verticalHeader()->defaultSectionSize() - 4);
     grade_->setCellWidget(l, col("energia"), energia);
-    grade_->setItem(l, col("energia"), numero(j.energia));
+    auto* valorenergia = numero(j.energia);
+    valorenergia->setText({});  // the bar shows it; the number stays for sorting
+    grade_->setItem(l, col("energia"), valorenergia);
 
     grade_->setItem(l, col("salario"), item(qs(formatadinheiro(j.salario)), Qt::AlignRight | Qt::AlignVCenter));
     const int valor = valorgrade(j);

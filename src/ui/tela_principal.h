@@ -50,6 +50,7 @@ protected:
 
 private:
     void montamenus();
+    void ajustaaotamanho();
     QWidget* montaladotime(QWidget* pai);
     QWidget* montapainel(QWidget* pai);
     void preenchegrade();

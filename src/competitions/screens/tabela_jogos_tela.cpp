@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -115,10 +116,20 @@ TelaTabelaJogos::TelaTabelaJogos(Mundo& m, QWidget* parent) : QWidget(parent), m
     topo->addWidget(rotulorodada_);
     topo->addWidget(proxima_);
 
-    area_ = new QWidget(this);
+    // One list per line, each as tall as its matches, in a scrolling area: the clubs' names,
+    // "Público" and "Renda" show in full at the designed width.
+    auto* rolagem = new QScrollArea(this);
+    rolagem->setObjectName("rolagem");
+    rolagem->setWidgetResizable(true);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    area_ = new QWidget(rolagem);
+    area_->setAutoFillBackground(false);
+    rolagem->viewport()->setAutoFillBackground(false);
     grade_ = new QGridLayout(area_);
     grade_->setContentsMargins(0, 0, 0, 0);
-    raiz->addWidget(area_, 1);
+    grade_->setAlignment(Qt::AlignTop);
+    rolagem->setWidget(area_);
+    raiz->addWidget(rolagem, 1);
 
     auto* baixo = new QHBoxLayout;
     raiz->addLayout(baixo);
@@ -248,8 +259,8 @@ void TelaTabelaJogos::monta() {
 
     const auto lista = blocos();
     auto humano = [this](int t) { return t >= 0 && t < static_cast<int>(m_.times.size()) && m_.times[static_cast<size_t>(t)].humano; };
-    // 20-club divisions take a column each; smaller blocks go two or four to a row.
-    const int colunas = competicao_ == kLiga ? 2 : (competicao_ == kEstadual ? 2 : 4);
+    // Club lists take a line each; the continental groups of two matches go two to a line.
+    const int colunas = competicao_ == kLiga || competicao_ == kEstadual ? 1 : 2;
     for (size_t k = 0; k < lista.size(); ++k) {
         std::vector<int> jogos;
         for (size_t i = 0; i < m_.partidas.size(); ++i) {
@@ -297,7 +308,12 @@ void TelaTabelaJogos::monta() {
         t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-        l->addWidget(t, 1);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setFixedHeight(t->horizontalHeader()->sizeHint().height() +
+                          t->verticalHeader()->defaultSectionSize() * std::max(1, t->rowCount()) + 2 * t->frameWidth());
+        l->addWidget(t);
+        caixa->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grade_->addWidget(caixa, static_cast<int>(k) / colunas, static_cast<int>(k) % colunas);
         listas_.push_back(t);
         jogos_.push_back(std::move(jogos));
