@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -38,10 +39,20 @@ void escalatela(QWidget* janela) {
     const QSize s = tela->size();
     const double f = fatorescala(s.width(), s.height());
     if (f != 1.0) {
-        QFont fonte = janela->font();
-        if (fonte.pointSizeF() > 0) fonte.setPointSizeF(fonte.pointSizeF() * f);
-        else if (fonte.pixelSize() > 0) fonte.setPixelSize(static_cast<int>(fonte.pixelSize() * f));
-        janela->setFont(fonte);
+        auto escala = [f](QWidget* w) {
+            QFont fonte = w->font();
+            if (fonte.pointSizeF() > 0) fonte.setPointSizeF(fonte.pointSizeF() * f);
+            else if (fonte.pixelSize() > 0) fonte.setPixelSize(static_cast<int>(fonte.pixelSize() * f));
+            w->setFont(fonte);
+        };
+        // Children that chose their own size (headings) and grid headers, which take the
+        // platform's header font rather than the window's, grow with the window.
+        // A child whose size did not follow the window's has a size of its own.
+        QList<std::pair<QWidget*, QFont>> antes;
+        for (QWidget* w : janela->findChildren<QWidget*>()) antes.append({w, w->font()});
+        escala(janela);
+        for (const auto& [w, fonte] : antes)
+            if (qobject_cast<QHeaderView*>(w) || w->font() == fonte) escala(w);
     }
     // Never larger than the screen: a window wider than its design (the half-time match screen)
     // would otherwise hang over the edges.
