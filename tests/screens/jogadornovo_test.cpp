@@ -32,6 +32,7 @@
 #include "match/screens/partida_tela.h"
 #include "match/screens/partidas_tela.h"
 #include "match/screens/resultados_tela.h"
+#include "match/screens/selecao_batedores_tela.h"
 #include "match/taticas.h"
 #include "model/hoje.h"
 #include "model/tipos.h"
@@ -325,6 +326,20 @@ TEST(JogadorNovo, NadaCortadoNoTamanhoProjetado) {
     calendario.show();
     QApplication::processEvents();
     colunascabem(calendario.findChild<QTableWidget*>("jogos"), "calendário");
+}
+
+TEST(JogadorNovo, ListaDeBatedoresMostraAEnergia) {
+    Mundo m = mundopequeno(2, 18);
+    std::vector<int> disponiveis;
+    for (int k = 0; k < 11; ++k) {
+        const int j = primeirojogador(m, 0) + k;
+        m.jogadores[static_cast<size_t>(j)].nome.define("Lunaldo Vasgalves Pe");
+        disponiveis.push_back(j);
+    }
+    TelaSelecaoBatedores t(m, 0, disponiveis);
+    t.show();
+    QApplication::processEvents();
+    colunascabem(t.findChild<QTableWidget*>("disponiveis"), "batedores");
 }
 
 TEST(JogadorNovo, TabelaEstadualAbreNoEstadoDoTecnico) {
