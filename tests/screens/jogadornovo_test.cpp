@@ -284,6 +284,35 @@ TEST(JogadorNovo, DiaDeJogoMostraOTempoELimpaOIntervalo) {
     EXPECT_EQ(tempo->text(), "Fim de jogo");
 }
 
+TEST(JogadorNovo, DiaDeLigaMostraDuasDivisoesDeCadaVez) {
+    auto m = mundohumano(4);
+    InteracaoComputador ia;
+    escalatime(*m, m->estado.timeatual);
+    comecadia(*m);
+    TelaPartidas t(*m, ia);
+    t.show();
+    t.inicia();
+    auto* jogos = t.findChild<QTableWidget*>("jogos");
+    auto* troca = t.findChild<QPushButton*>("trocadivisao");
+    ASSERT_TRUE(troca && troca->isVisible());
+    auto visiveis = [&] {
+        QStringList v;
+        for (int l = 0; l < jogos->rowCount(); ++l)
+            if (jogos->columnSpan(l, 0) > 1 && !jogos->isRowHidden(l)) v << jogos->item(l, 0)->text();
+        return v;
+    };
+    EXPECT_EQ(visiveis(), (QStringList{"1ª divisão", "2ª divisão"}));
+    EXPECT_EQ(troca->text(), "Ver 3ª divisão");
+    troca->click();
+    EXPECT_EQ(visiveis(), (QStringList{"1ª divisão", "3ª divisão"}));
+    EXPECT_EQ(troca->text(), "Ver 4ª divisão");
+    troca->click();
+    EXPECT_EQ(visiveis(), (QStringList{"1ª divisão", "4ª divisão"}));
+    EXPECT_EQ(troca->text(), "Ver 2ª divisão");
+    troca->click();
+    EXPECT_EQ(visiveis(), (QStringList{"1ª divisão", "2ª divisão"}));
+}
+
 TEST(JogadorNovo, NadaCortadoNoTamanhoProjetado) {
     auto m = mundohumano(2);
     for (TTime& c : m->times) c.nome.define("Sociedade Esportiva Longa");  // 25 characters

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -41,6 +42,17 @@ TelaPartidas::TelaPartidas(Mundo& m, Interacao& ia, QWidget* parent) : QWidget(p
     minuto_ = rotulotitulo(this, "minuto");
     relogio->addWidget(minuto_);
     relogio->addStretch(1);
+    // League days with more than two divisions show the first and one other at a time.
+    trocadivisao_ = new QPushButton(this);
+    trocadivisao_->setObjectName("trocadivisao");
+    trocadivisao_->setFocusPolicy(Qt::NoFocus);
+    trocadivisao_->hide();
+    connect(trocadivisao_, &QPushButton::clicked, this, [this] {
+        const int ultima = divisoes_.empty() ? 2 : divisoes_.back();
+        segunda_ = segunda_ >= ultima ? 2 : segunda_ + 1;
+        mostradivisoes();
+    });
+    relogio->addWidget(trocadivisao_);
     v->addLayout(relogio);
     jogos_ = new QTableWidget(0, kColunas, this);
     jogos_->setObjectName("jogos");
@@ -106,12 +118,15 @@ void TelaPartidas::monta() {
     eventosetapa_ = 0;
     jogos_->setRowCount(0);
     linhadojogo_.clear();
+    divisoes_.clear();
+    segunda_ = 2;
     int atual = -1;
     for (const TJogos& g : m_.diajogo.jogos) {
         // One panel per division (league) or group (state championship), each under its heading.
         const int p = painel(g);
         if (p > 0 && p != atual) {
             atual = p;
+            if (c.tipo == kLiga) divisoes_.push_back(p);
             const int l = jogos_->rowCount();
             jogos_->insertRow(l);
             auto* cab = new QTableWidgetItem(c.tipo == kLiga ? QString("%1ª divisão").arg(p) : QString("Grupo %1").arg(p));
@@ -119,6 +134,7 @@ void TelaPartidas::monta() {
             f.setBold(true);
             cab->setFont(f);
             cab->setBackground(QColor(220, 228, 240));
+            cab->setData(Qt::UserRole, p);
             jogos_->setItem(l, 0, cab);
             jogos_->setSpan(l, 0, 1, kColunas);
         }
@@ -134,7 +150,22 @@ void TelaPartidas::monta() {
         jogos_->item(l, kMandante)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         jogos_->item(l, kX)->setTextAlignment(Qt::AlignCenter);
     }
+    mostradivisoes();
     atualiza();
+}
+
+void TelaPartidas::mostradivisoes() {
+    const bool troca = m_.controledia.tipo == kLiga && divisoes_.size() > 2;
+    trocadivisao_->setVisible(troca);
+    int divisao = 0;
+    for (int l = 0; l < jogos_->rowCount(); ++l) {
+        if (jogos_->columnSpan(l, 0) > 1) divisao = jogos_->item(l, 0)->data(Qt::UserRole).toInt();
+        jogos_->setRowHidden(l, troca && divisao != 1 && divisao != segunda_);
+    }
+    if (troca) {
+        const int proxima = segunda_ >= divisoes_.back() ? 2 : segunda_ + 1;
+        trocadivisao_->setText(QString("Ver %1ª divisão").arg(proxima));
+    }
 }
 
 void TelaPartidas::atualiza() {

@@ -3,10 +3,12 @@
 // on a timer or played at once, up to 30 on the screen.
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "ui/escudos_tela.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace tarvello {
@@ -43,6 +45,7 @@ private:
     void proximo();
     void monta();
     int painel(const TJogos& g) const;
+    void mostradivisoes();  // the first division and the one chosen with "Ver Nª divisão"
     void atualiza();
 
     Mundo& m_;
@@ -51,6 +54,9 @@ private:
     QLabel* titulo_;
     QLabel* tempo_;   // the half being played, "Fim de jogo" at the end
     QLabel* minuto_;  // the minute of the half
+    QPushButton* trocadivisao_;
+    std::vector<int> divisoes_;  // divisions on screen, in order
+    int segunda_ = 2;            // the division shown beside the first
     QTableWidget* jogos_;
     CacheEscudos escudos_;
     std::vector<int> linhadojogo_;  // table row of each slot
