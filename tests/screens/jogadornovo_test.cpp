@@ -279,6 +279,7 @@ TEST(JogadorNovo, DiaDeJogoMostraOTempoELimpaOIntervalo) {
         bool novo = false;
         for (size_t e = ia.eventos; e < m->diajogo.eventos.size(); ++e) novo = novo || m->diajogo.eventos[e].partida == jogo;
         EXPECT_EQ(!jogos->item(l, 5)->text().isEmpty(), novo) << jogo;
+        EXPECT_EQ(!jogos->item(l, 5)->icon().isNull(), novo) << jogo;  // the event's picture
     }
     while (m->diajogo.tempo == 2 && m->diajogo.minuto < 51) t.tique();
     EXPECT_EQ(tempo->text(), "Fim de jogo");

@@ -31,6 +31,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 // The row's slots as the grid lists them: the eleven, then the bench.
 constexpr int kSlotsGrade[] = {11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 19, 20, 21, 22, 23, 24, 25};
 
+
+}  // namespace
+
 // A small picture per kind of event so the list reads at a glance: a ball for goals, cards in
 // their colours, a red cross for injuries, a green and a red arrow for substitutions.
 QIcon iconeevento(int tipo) {
@@ -71,8 +74,6 @@ QIcon iconeevento(int tipo) {
     }
     return QIcon(p);
 }
-
-}  // namespace
 
 TelaPartida::TelaPartida(Mundo& m, int jogo, bool intervalo, QWidget* parent)
     : QDialog(parent), m_(m), jogo_(jogo), intervalo_(intervalo) {

@@ -3,6 +3,7 @@
 // changes style, marking and attack focus, substitutes players and moves them to other
 // positions here.
 #include <QDialog>
+#include <QIcon>
 
 class QLabel;
 class QListWidget;
@@ -13,6 +14,9 @@ class QVBoxLayout;
 namespace tarvello {
 
 struct Mundo;
+
+// The picture of a kind of event (goal, card, injury, substitution), as the match lists show it.
+QIcon iconeevento(int tipo);
 
 class TelaPartida : public QDialog {
     Q_OBJECT

@@ -180,9 +180,13 @@ void TelaPartidas::atualiza() {
         gv->setTextAlignment(Qt::AlignCenter);
         jogos_->setItem(l, kGolsMandante, gm);
         jogos_->setItem(l, kGolsVisitante, gv);
-        bool temevento = false;
-        for (size_t e = eventosetapa_; e < eventos.size() && !temevento; ++e) temevento = eventos[e].partida == jogo;
-        jogos_->setItem(l, kEvento, new QTableWidgetItem(temevento ? q(ultimoevento(m_, jogo)) : QString()));
+        // The latest event of this half, with its picture.
+        int tipo = -1;
+        for (size_t e = eventos.size(); e > eventosetapa_ && tipo < 0; --e)
+            if (eventos[e - 1].partida == jogo) tipo = eventos[e - 1].tipo;
+        auto* evento = new QTableWidgetItem(tipo >= 0 ? q(ultimoevento(m_, jogo)) : QString());
+        if (tipo >= 0) evento->setIcon(iconeevento(tipo));
+        jogos_->setItem(l, kEvento, evento);
         const bool humano = m_.times[static_cast<size_t>(g.mandante)].humano || m_.times[static_cast<size_t>(g.visitante)].humano;
         if (humano) destacalinha(jogos_, l);
     }
