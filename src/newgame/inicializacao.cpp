@@ -19,7 +19,7 @@ namespace tarvello {
 
 namespace {
 
-int competicaodehoje(const Mundo& m) {
+int competicaodadata(const Mundo& m) {
     const int d = m.estado.dataatual;
     if (d < 1 || d > static_cast<int>(m.calendario.size())) return kSemJogos;
     return m.calendario[static_cast<size_t>(d - 1)].competicao;
@@ -87,7 +87,7 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
 
     m.estado.dataatual = 1;
     proximadata(m);
-    m.estado.competicaoatual = competicaodehoje(m);
+    m.estado.competicaoatual = competicaodadata(m);
 
     contratosiniciais(m);
 
