@@ -3,6 +3,7 @@
 // byte; the time taken goes to standard error so that it never changes the output.
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -11,6 +12,8 @@
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/tabela.h"
+#include "competitions/liga.h"
+#include "competitions/temporada.h"
 #include "jogonovo.h"
 #include "match/diajogo.h"
 #include "match/interacao.h"
@@ -85,6 +88,84 @@ std::vector<int> divisaodaliga(const TLiga& l, int d) {
     return r;
 }
 
+nlohmann::json ligasjson(const Mundo& m) {
+    nlohmann::json ligas = nlohmann::json::array();
+    for (const TLiga& l : m.ligas) {
+        nlohmann::json divisoes = nlohmann::json::array();
+        for (int d = 0; d < l.numdivisoes && d < 4; ++d) {
+            const auto linhas = ordenatabela(m, divisaodaliga(l, d), kLiga);
+            nlohmann::json div = {{"divisao", d + 1}, {"tabela", tabelajson(m, linhas)}};
+            if (m.ligaencerrada && !linhas.empty())
+                div["campeao"] = {{"time", linhas[0].time}, {"nome", nome(m, linhas[0].time)}};
+            divisoes.push_back(div);
+        }
+        ligas.push_back({{"pais", l.pais}, {"nome", std::string(nomepais(l.pais))}, {"divisoes", divisoes}});
+    }
+    return ligas;
+}
+
+nlohmann::json campeoesjson(const Mundo& m) {
+    nlohmann::json campeoes = nlohmann::json::array();
+    for (const THistoricoColocado& h : m.historicocolocados)
+        if (h.temporada == m.estado.temporada && h.colocacao == 1)
+            campeoes.push_back({{"competicao", h.competicao}, {"regiao", h.regiao}, {"divisao", h.divisao},
+                                {"time", h.time}, {"nome", nome(m, h.time)}});
+    const size_t t = static_cast<size_t>(m.estado.temporada);
+    if (t < m.campeoesestaduais.size())
+        for (int s = 0; s < kNumEstados; ++s) {
+            const int c = m.campeoesestaduais[t].campeao[s];
+            if (m.estaduais[static_cast<size_t>(s)].temestadual && c >= 0 && m.estado.faseestadual >= 8)
+                campeoes.push_back({{"competicao", kEstadual}, {"regiao", s},
+                                    {"sigla", std::string(siglaestado(s))}, {"time", c}, {"nome", nome(m, c)}});
+        }
+    return campeoes;
+}
+
+// Average strength and age of the players of a club (every club for -1).
+nlohmann::json resumojogadores(const Mundo& m, int time) {
+    long long n = 0, forca = 0, idade = 0;
+    for (size_t j = 1; j < m.jogadores.size(); ++j) {
+        const TJogador& p = m.jogadores[j];
+        if (p.time < 0 || p.time >= static_cast<int>(m.times.size()) || (time >= 0 && p.time != time)) continue;
+        ++n;
+        forca += p.forca;
+        idade += p.idade;
+    }
+    const double d = n > 0 ? static_cast<double>(n) : 1.0;
+    return {{"jogadores", n}, {"forcamedia", std::round(forca / d * 100) / 100},
+            {"idademedia", std::round(idade / d * 100) / 100}};
+}
+
+// A finished season: tables, champions, and per division the clubs going up and down, as
+// promotion and relegation will move them (worked out on a copy of the world, by the same rule).
+nlohmann::json resumotemporada(const Mundo& m) {
+    nlohmann::json r = {{"temporada", m.estado.temporada}, {"ligas", ligasjson(m)}, {"campeoes", campeoesjson(m)},
+                        {"mundo", resumojogadores(m, -1)}};
+    Mundo depois = m;
+    for (int l = 0; l < static_cast<int>(depois.ligas.size()); ++l) promoverebaixa(depois, l);
+    for (size_t l = 0; l < m.ligas.size(); ++l) {
+        const TLiga& x = m.ligas[l];
+        for (int d = 0; d < x.numdivisoes && d < 4; ++d) {
+            nlohmann::json sobem = nlohmann::json::array(), descem = nlohmann::json::array(),
+                           entram = nlohmann::json::array();
+            for (int t : x.times[d]) {
+                if (t < 0 || t >= static_cast<int>(m.times.size())) continue;
+                const int nova = depois.times[static_cast<size_t>(t)].divisao;
+                if (nova >= 1 && nova < d + 1) sobem.push_back(t);
+                else if (nova == 0 || nova > d + 1) descem.push_back(t);
+            }
+            for (int t : depois.ligas[l].times[d])
+                if (t >= 0 && t < static_cast<int>(m.times.size()) && m.times[static_cast<size_t>(t)].divisao == 0)
+                    entram.push_back(t);  // up from outside the divisions
+            auto& div = r["ligas"][l]["divisoes"][static_cast<size_t>(d)];
+            div["promovidos"] = sobem;
+            div["rebaixados"] = descem;
+            if (!entram.empty()) div["vindosdaregional"] = entram;
+        }
+    }
+    return r;
+}
+
 int simular(const Argumentos& a) {
     std::unique_ptr<NovoJogo> jogo = criajogo(a);
     jogo->primeiratela();
@@ -96,13 +177,24 @@ int simular(const Argumentos& a) {
 
     std::vector<int32_t> dinheiroinicial;
     for (const TTime& t : m.times) dinheiroinicial.push_back(t.dinheiro);
+    const long long temporadas = a.inteiro("temporadas", 1);
+    if (temporadas < 1) throw std::runtime_error("--temporadas deve ser 1 ou mais");
 
     InteracaoComputador ia;
     nlohmann::json datas = nlohmann::json::array();
+    nlohmann::json resumos = nlohmann::json::array();  // one per finished season
     const auto inicio = std::chrono::steady_clock::now();
     long long jogadas = 0;
     bool fim = false;
-    while (jogadas < limite && !fim) {
+    for (;;) {
+        if (fim) {
+            // The season is over: its summary, then the turn of the season when more follow.
+            if (a.tem("temporadas")) resumos.push_back(resumotemporada(m));
+            if (m.estado.temporada >= temporadas) break;
+            proximatemporada(m);
+            fim = false;
+        }
+        if (jogadas >= limite) break;
         const int data = m.estado.dataatual;
         const int tipo = m.estado.competicaoatual;
         jogadatasemtela(m, ia);
@@ -121,7 +213,7 @@ int simular(const Argumentos& a) {
                                                                     : std::string());
             }
             if (json) {
-                datas.push_back({{"numero", data}, {"data", textodata(dia)}, {"competicao", tipo},
+                datas.push_back({{"temporada", m.estado.temporada}, {"numero", data}, {"data", textodata(dia)}, {"competicao", tipo},
                                  {"nome", nomecompeticao(m, tipo, -1)}, {"partidas", jogos}});
             } else {
                 const int regiao = jogos.empty() ? -1 : jogos[0]["liga"].get<int>();
@@ -145,33 +237,9 @@ int simular(const Argumentos& a) {
     saida["datasjogadas"] = jogadas;
     saida["fimdatemporada"] = fim;
     saida["dataatual"] = m.estado.dataatual;
-    nlohmann::json ligas = nlohmann::json::array();
-    for (const TLiga& l : m.ligas) {
-        nlohmann::json divisoes = nlohmann::json::array();
-        for (int d = 0; d < l.numdivisoes && d < 4; ++d) {
-            const auto linhas = ordenatabela(m, divisaodaliga(l, d), kLiga);
-            nlohmann::json div = {{"divisao", d + 1}, {"tabela", tabelajson(m, linhas)}};
-            if (m.ligaencerrada && !linhas.empty())
-                div["campeao"] = {{"time", linhas[0].time}, {"nome", nome(m, linhas[0].time)}};
-            divisoes.push_back(div);
-        }
-        ligas.push_back({{"pais", l.pais}, {"nome", std::string(nomepais(l.pais))}, {"divisoes", divisoes}});
-    }
-    saida["ligas"] = ligas;
+    saida["ligas"] = ligasjson(m);
 
-    nlohmann::json campeoes = nlohmann::json::array();
-    for (const THistoricoColocado& h : m.historicocolocados)
-        if (h.temporada == m.estado.temporada && h.colocacao == 1)
-            campeoes.push_back({{"competicao", h.competicao}, {"regiao", h.regiao}, {"divisao", h.divisao},
-                                {"time", h.time}, {"nome", nome(m, h.time)}});
-    const size_t t = static_cast<size_t>(m.estado.temporada);
-    if (t < m.campeoesestaduais.size())
-        for (int s = 0; s < kNumEstados; ++s) {
-            const int c = m.campeoesestaduais[t].campeao[s];
-            if (m.estaduais[static_cast<size_t>(s)].temestadual && c >= 0 && m.estado.faseestadual >= 8)
-                campeoes.push_back({{"competicao", kEstadual}, {"regiao", s},
-                                    {"sigla", std::string(siglaestado(s))}, {"time", c}, {"nome", nome(m, c)}});
-        }
+    const nlohmann::json campeoes = campeoesjson(m);
     saida["campeoes"] = campeoes;
 
     std::vector<int> artilheiros;
@@ -188,6 +256,18 @@ int simular(const Argumentos& a) {
                        {"gols", p.gols[kLiga]}});
     }
     saida["artilheiros"] = art;
+    if (a.tem("temporadas")) {
+        saida["temporadas"] = resumos;
+        nlohmann::json clubes = nlohmann::json::array();
+        for (int c = 0; c < static_cast<int>(m.times.size()); ++c) {
+            nlohmann::json r = resumojogadores(m, c);
+            r["time"] = c;
+            r["nome"] = nome(m, c);
+            r["divisao"] = m.times[static_cast<size_t>(c)].divisao;
+            clubes.push_back(r);
+        }
+        saida["clubes"] = clubes;
+    }
 
     // Every club's money: its cash before the first date and now, and the season's columns.
     nlohmann::json clubes = nlohmann::json::object();
@@ -229,6 +309,23 @@ int simular(const Argumentos& a) {
                 }
             }
         }
+        for (const auto& r : resumos) {
+            std::printf("\ntemporada %d (%d): força média %.2f, idade média %.2f, %lld jogadores\n",
+                        r["temporada"].get<int>(), 2007 + r["temporada"].get<int>(),
+                        r["mundo"]["forcamedia"].get<double>(), r["mundo"]["idademedia"].get<double>(),
+                        r["mundo"]["jogadores"].get<long long>());
+            for (const auto& l : r["ligas"])
+                for (const auto& d : l["divisoes"]) {
+                    std::printf("  %s %dª divisão: campeão %s", l["nome"].get<std::string>().c_str(),
+                                d["divisao"].get<int>(),
+                                d.contains("campeao") ? d["campeao"]["nome"].get<std::string>().c_str() : "-");
+                    for (const char* chave : {"promovidos", "rebaixados"}) {
+                        std::printf("; %s:", chave);
+                        for (const auto& t : d[chave]) std::printf(" %s", nome(m, t.get<int>()).c_str());
+                    }
+                    std::printf("\n");
+                }
+        }
         if (!campeoes.empty()) std::printf("\ncampeões:\n");
         for (const auto& c : campeoes) {
             const int comp = c["competicao"].get<int>(), regiao = c["regiao"].get<int>();
@@ -251,7 +348,7 @@ int simular(const Argumentos& a) {
 
 Registra registro_simular("simular",
                           std::string("simular ") + kUsoNovoJogo +
-                              " [--datas N | --ate-fim-da-temporada] [--resultados] [--json]",
+                              " [--datas N | --ate-fim-da-temporada] [--temporadas N] [--resultados] [--json]",
                           simular);
 
 }  // namespace

@@ -77,10 +77,10 @@ void premiacopa(Mundo& m, int liga, int campeao, int vice) {
         registratecnico(m, tecnicocampeao, 0, "t");
         registratecnico(m, tecnicocampeao, 20, "pr");
     }
-    pagapremio(m, campeao, 4000000);
+    pagapremio(m, campeao, kPremioCopaCampeao);
     m.times[campeao].pontosranking[1] += 10;
     if (vice >= 0) {
-        pagapremio(m, vice, 2000000);
+        pagapremio(m, vice, kPremioCopaVice);
         m.times[vice].pontosranking[1] += 7;
     }
 }

@@ -10,6 +10,10 @@ struct Mundo;
 class InteracaoPenaltis;
 struct TDisputaPenaltis;
 
+// Prize money of the national cup's champion and runner-up.
+constexpr int kPremioCopaCampeao = 4000000;
+constexpr int kPremioCopaVice = 2000000;
+
 // "da Alemanha", "do Brasil", ... as in "Copa " + phrase; any other country its own name.
 std::string frasecopa(int pais);
 

@@ -55,12 +55,8 @@ void premiadivisao(Mundo& m, const TLiga& l, int divisao, const std::vector<TLin
     for (size_t i = 0; i < linhas.size(); ++i)
         registracampanha(m, linhas[i].time, static_cast<int>(i) + 1, kLiga, divisao);
 
-    static constexpr std::array<std::array<int, 2>, 4> kPremios = {
-        {{7000000, 3500000}, {2500000, 2000000}, {1500000, 1000000}, {750000, 500000}}};
-    int primeiro = kPremios[divisao - 1][0];
-    if (divisao == 1 && m.estado.sistemadisputa == 4) primeiro = 5000000;
-    pagapremio(m, campeao, primeiro);
-    if (vice >= 0) pagapremio(m, vice, kPremios[divisao - 1][1]);
+    pagapremio(m, campeao, premioliga(m, divisao, 1));
+    if (vice >= 0) pagapremio(m, vice, premioliga(m, divisao, 2));
 
     const int tecnico = tecnicodo(m, campeao);
     if (divisao == 1) {
@@ -132,6 +128,14 @@ void registraresultado(Mundo& m, int competicao, int mandante, int visitante, in
     h.golscontra[c] += golsvisitante;
     a.golspro[c] += golsvisitante;
     a.golscontra[c] += golsmandante;
+}
+
+int premioliga(const Mundo& m, int divisao, int lugar) {
+    static constexpr std::array<std::array<int, 2>, 4> kPremios = {
+        {{7000000, 3500000}, {2500000, 2000000}, {1500000, 1000000}, {750000, 500000}}};
+    if (divisao < 1 || divisao > 4 || lugar < 1 || lugar > 2) return 0;
+    if (divisao == 1 && lugar == 1 && m.estado.sistemadisputa == 4) return 5000000;
+    return kPremios[static_cast<size_t>(divisao - 1)][static_cast<size_t>(lugar - 1)];
 }
 
 int rodadasporturno(const Mundo& m) { return clubesdivisao(m); }

@@ -12,6 +12,9 @@ struct Mundo;
 void registraresultado(Mundo& m, int competicao, int mandante, int visitante, int golsmandante,
                        int golsvisitante);
 
+// Prize money of a division's champion (`lugar` 1) or runner-up (2); 0 for any other place.
+int premioliga(const Mundo& m, int divisao, int lugar);
+
 // Rounds per half of the league: 20 with divisions of 20 clubs (19 rounds), 10 with 10 (9 rounds).
 int rodadasporturno(const Mundo& m);
 

@@ -22,6 +22,7 @@
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "records/historico.h"
+#include "season/evolucao.h"
 #include "season/semana.h"
 #include "season/turno.h"
 
@@ -61,13 +62,17 @@ std::vector<int> partidasdehoje(const Mundo& m, int tipo) {
 void progressodotipo(Mundo& m, Interacao& ia, int tipo) {
     switch (tipo) {
         case kLiga:
+            evoluiforca(m, kLiga);
             avancarodadaliga(m);
             // What the results screen shows: the tables after the round (and, on the last
             // round, the league's awards).
             atualizaclassificacao(m);
             break;
         case kCopaNacional: encerradatacopa(m, ia); break;
-        case kEstadual: avancaestadual(m); break;
+        case kEstadual:
+            evoluiforca(m, kEstadual);
+            avancaestadual(m);
+            break;
         default: break;
     }
 }

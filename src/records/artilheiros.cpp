@@ -57,7 +57,7 @@ int apuraartilheiro(Mundo& m, int competicao, int divisao, int regiao) {
                         : (competicao == kMundialClubes ? -1 : regiao);
     registraartilheiro(m, competicao, a.time, melhor, reg, a.gols[competicao], competicao == kLiga ? divisao : -1);
     if (competicao == kLiga) {
-        pagapremio(m, a.time, 1500000);
+        pagapremio(m, a.time, kPremioArtilheiroLiga);
         a.estrela = 1;
     } else if (competicao == kCopaNacional) {
         pagapremio(m, a.time, 1000000);

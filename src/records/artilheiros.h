@@ -5,6 +5,9 @@ namespace tarvello {
 
 struct Mundo;
 
+// Prize money of a national league's top scorer's club.
+constexpr int kPremioArtilheiroLiga = 1500000;
+
 void registraartilheiro(Mundo& m, int competicao, int time, int jogador, int regiao, int gols, int divisao);
 // First history entry of that season, competition, region and division; -1 when none.
 int artilheiro(const Mundo& m, int regiao, int temporada, int competicao, int divisao);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "competitions/screens/classificacao_tela.h"
+#include "competitions/temporada.h"
 #include "match/diajogo.h"
 #include "match/escalacao.h"
 #include "match/screens/interacao_janelas.h"
@@ -12,6 +13,7 @@
 #include "model/mundo.h"
 #include "model/registros.h"
 #include "news/mensagens.h"
+#include "newgame/inicializacao.h"
 #include "news/screens/mensagens_tela.h"
 #include "season/semana.h"
 #include "season/turno.h"
@@ -36,7 +38,7 @@ ControleJogo::ControleJogo(std::unique_ptr<Mundo> mundo, bool partidas, QObject*
       partidasprimeiro_(partidas) {}
 
 ControleJogo::~ControleJogo() {
-    for (QWidget* w : std::initializer_list<QWidget*>{principal_, partidas_, resultados_}) delete w;
+    for (QWidget* w : std::initializer_list<QWidget*>{principal_, partidas_, resultados_, resumo_}) delete w;
 }
 
 void ControleJogo::fecha(QWidget* w) {
@@ -142,10 +144,30 @@ void ControleJogo::continuar() {
     const ProximaEtapa etapa = tarvello::continuar(m, *interacao_);
     fecha(resultados_);
     switch (etapa) {
-        case ProximaEtapa::FimTemporada: emit fimdatemporada(); break;
+        case ProximaEtapa::FimTemporada: abreresumo(); break;
         case ProximaEtapa::ProximoDia: comecapartidas(); break;
         case ProximaEtapa::TelaPrincipal: proximodia(); break;
     }
+}
+
+void ControleJogo::abreresumo() {
+    fecha(resumo_);
+    resumo_ = new TelaResumoTemporada(*mundo_);
+    connect(resumo_, &TelaResumoTemporada::continuar, this, &ControleJogo::novatemporada);
+    resumo_->show();
+    centraliza(resumo_);
+    emit telaaberta(resumo_);
+}
+
+void ControleJogo::novatemporada() {
+    Mundo& m = *mundo_;
+    const TInicioTemporada inicio = iniciatemporada(m);
+    // (The dismissal letter of each coach in inicio.demitidos opens here once coaches can be
+    // dismissed.)
+    (void)inicio;
+    fecha(resumo_);
+    partidasprimeiro_ = escolheprimeiratela(m).tela == Tela::Partidas;
+    inicia();
 }
 
 void ControleJogo::abreclassificacao() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "match/screens/partidas_tela.h"
+#include "competitions/screens/resumo_temporada_tela.h"
 #include "match/screens/resultados_tela.h"
 #include "ui/tela_principal.h"
 
@@ -27,6 +28,7 @@ public:
     TelaPrincipal* principal() const { return principal_; }
     TelaPartidas* partidas() const { return partidas_; }
     TelaResultados* resultados() const { return resultados_; }
+    TelaResumoTemporada* resumo() const { return resumo_; }
     InteracaoJanelas& interacao() { return *interacao_; }
 
     // The options file the main screen writes its "Salvar escalação" choice to.
@@ -35,8 +37,6 @@ public:
     void inicia();
 
 signals:
-    // The season has no date left (the season's end comes with its own screens).
-    void fimdatemporada();
     // A screen of the game opened (tests follow the flow through it).
     void telaaberta(QWidget* tela);
 
@@ -47,6 +47,8 @@ private:
     void comecapartidas();
     void abreresultados();
     void continuar();
+    void abreresumo();      // the season is over: its summary, which turns the season
+    void novatemporada();   // "Continuar >>" of the summary: the first date of the new season
     void abreclassificacao();  // "Classificação após a rodada"
     void abrenoticias();
     void fecha(QWidget* w);
@@ -59,6 +61,7 @@ private:
     QPointer<TelaPrincipal> principal_;
     QPointer<TelaPartidas> partidas_;
     QPointer<TelaResultados> resultados_;
+    QPointer<TelaResumoTemporada> resumo_;
 };
 
 }  // namespace tarvello

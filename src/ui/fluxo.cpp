@@ -120,13 +120,6 @@ void FluxoJogo::abreprimeiratela() {
     controle_ = std::make_unique<ControleJogo>(jogo_->entregamundo(), primeira.tela == Tela::Partidas);
     jogo_.reset();
     controle_->defineopcoes(opcoes_);
-    connect(controle_.get(), &ControleJogo::fimdatemporada, this, [this] {
-        // The turn of the season comes with its own screens; until then the season's end
-        // closes the game and the start menu returns.
-        mostramensagem(nullptr, "Fim da temporada.");
-        controle_.release()->deleteLater();  // it is the sender: delete it once back in the loop
-        voltaaomenu();
-    });
     controle_->inicia();
     descarta(carregando_);
     descarta(escolha_);

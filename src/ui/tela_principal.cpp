@@ -437,6 +437,12 @@ QWidget* TelaPrincipal::montapainel(QWidget* pai) {
         mostrajogador(jogadorpainel_);
     });
     v->addWidget(pretiravenda_);
+    paposenta_ = new QPushButton("aposentar", w);
+    paposenta_->setObjectName("botaoaposentar");
+    connect(paposenta_, &QPushButton::clicked, this, [this] {
+        if (jogadorpainel_ > 0) aposenta(jogadorpainel_);
+    });
+    v->addWidget(paposenta_);
     v->addStretch(1);
     paginas->addTab(w, "Informações");
     mostrajogador(0);
@@ -645,6 +651,7 @@ void TelaPrincipal::mostrajogador(int jogador) {
         l->clear();
     pmudaposicao_->setEnabled(valido);
     pbotaocontrato_->setEnabled(valido);
+    paposenta_->setEnabled(false);
     pretiravenda_->setVisible(false);
     if (!valido) return;
     const TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
@@ -666,6 +673,7 @@ void TelaPrincipal::mostrajogador(int jogador) {
     pcontrato_->setText(qs(textocontrato(m, jogador)));
     pmudaposicao_->setEnabled(podeimprovisar(j));
     pbotaocontrato_->setEnabled(podepropor(j));
+    paposenta_->setEnabled(podeaposentar(j));
     pretiravenda_->setVisible(j.avenda != 0);
 }
 
@@ -711,10 +719,25 @@ void TelaPrincipal::menujogador(const QPoint& pos) {
     QAction* posicao = menu.addAction("Mudar posição");
     posicao->setEnabled(podeimprovisar(mundo_->jogadores[static_cast<size_t>(j)]));
     QAction* numero = menu.addAction("Escolher número");
+    QAction* aposentar = menu.addAction("Aposentar jogador");
+    aposentar->setEnabled(podeaposentar(mundo_->jogadores[static_cast<size_t>(j)]));
     QAction* a = menu.exec(grade_->viewport()->mapToGlobal(pos));
     if (a == contrato) propoecontrato(j);
     else if (a == posicao) mudaposicao(j);
     else if (a == numero) escolhenumero(j);
+    else if (a == aposentar) aposenta(j);
+}
+
+void TelaPrincipal::aposenta(int jogador) {
+    TelaAposentadoria t(*mundo_, jogador, this);
+    if (t.exec() != QDialog::Accepted || !t.aposentou()) return;
+    const int l = plantel_.linhadojogador(jogador);
+    if (l >= 0) preenchelinha(l);
+    contaescalacao(*mundo_, plantel_);
+    listaesquemas();
+    mostracontagem();
+    mostrajogador(jogador);
+    paposenta_->setEnabled(false);
 }
 
 void TelaPrincipal::mudaposicao(int jogador) {

@@ -66,6 +66,7 @@ private:
     void propoecontrato(int jogador);
     void abrefinancas();
     void abreemprestimo();
+    void aposenta(int jogador);  // "Aposentar jogador"
     void ordena(int coluna);
     void confirma();
     int jogadordalinha(int linha) const;
@@ -115,6 +116,7 @@ private:
     QLabel* pcontrato_;
     QPushButton* pmudaposicao_;
     QPushButton* pbotaocontrato_;
+    QPushButton* paposenta_;
     QPushButton* pretiravenda_;
 };
 

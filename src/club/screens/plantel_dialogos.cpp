@@ -1,6 +1,8 @@
 #include "club/screens/plantel_dialogos.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <functional>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include "club/plantel_textos.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "season/renovajogador.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -105,6 +108,56 @@ void TelaNumero::aplica() {
     if (r < 0) return;
     escolhenumero(m_, jogador_, r);
     mudou_ = true;
+}
+
+TelaAposentadoria::TelaAposentadoria(Mundo& m, int jogador, QWidget* parent)
+    : QDialog(parent), m_(m), jogador_(jogador) {
+    setObjectName("Aposentadoria");
+    setWindowTitle("Aposentadoria do jogador");
+    setModal(true);
+    const TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
+    auto* v = new QVBoxLayout(this);
+    auto* explica =
+        new QLabel("Este novo jogador promovido terá entre 17 e 20 anos e força inicial entre 1 e 20.", this);
+    explica->setObjectName("explicacao");
+    explica->setWordWrap(true);
+    v->addWidget(explica);
+    v->addWidget(new QLabel("Nome do jogador a ser promovido:", this));
+    nome_ = new QLineEdit(qs(j.nome.utf8()), this);
+    nome_->setObjectName("nome");
+    nome_->setMaxLength(20);
+    v->addWidget(nome_);
+    v->addWidget(new QLabel("Posição:", this));
+    posicao_ = new QComboBox(this);
+    posicao_->setObjectName("posicao");
+    posicao_->addItems({"Goleiro", "Lateral", "Zagueiro", "Meio-Campo", "Atacante"});
+    if (posicaovalida(j.posicaooriginal)) posicao_->setCurrentIndex(j.posicaooriginal);
+    v->addWidget(posicao_);
+    auto* h = new QHBoxLayout;
+    h->addStretch(1);
+    auto* ok = new QPushButton("Aposentar", this);
+    ok->setObjectName("aposentar");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        aposenta();
+        if (aposentou_) accept();
+    });
+    auto* c = new QPushButton("Cancelar", this);
+    c->setObjectName("cancelar");
+    connect(c, &QPushButton::clicked, this, &QDialog::reject);
+    h->addWidget(ok);
+    h->addWidget(c);
+    v->addLayout(h);
+    escalatela(this);
+}
+
+void TelaAposentadoria::aposenta() {
+    const QString nome = nome_->text().trimmed();
+    if (nome.isEmpty()) return;
+    const int natural = m_.jogadores[static_cast<size_t>(jogador_)].posicaooriginal;
+    const int escolhida = posicao_->currentIndex();
+    renovajogador(m_, jogador_, nome.toStdString(), escolhida != natural ? escolhida : -1);
+    aposentou_ = true;
 }
 
 }  // namespace tarvello

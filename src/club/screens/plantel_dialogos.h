@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <vector>
 
+class QComboBox;
+class QLineEdit;
 class QListWidget;
 
 namespace tarvello {
@@ -40,6 +42,24 @@ private:
     int jogador_;
     QListWidget* lista_;
     bool mudou_ = false;
+};
+
+// "Aposentadoria do jogador": a veteran of the human club retires and a youngster of the name
+// and position chosen takes his place. `aposentou` tells the caller to refresh.
+class TelaAposentadoria : public QDialog {
+    Q_OBJECT
+public:
+    TelaAposentadoria(Mundo& m, int jogador, QWidget* parent = nullptr);
+    bool aposentou() const { return aposentou_; }
+    // "Aposentar": with a name, the slot is renewed; the position is passed only when changed.
+    void aposenta();
+
+private:
+    Mundo& m_;
+    int jogador_;
+    QLineEdit* nome_;
+    QComboBox* posicao_;
+    bool aposentou_ = false;
 };
 
 }  // namespace tarvello

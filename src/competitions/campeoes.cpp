@@ -1,0 +1,69 @@
+#include "competitions/campeoes.h"
+
+#include "club/financas.h"
+#include "competitions/copas.h"
+#include "competitions/liga.h"
+#include "model/mundo.h"
+#include "records/artilheiros.h"
+#include "records/historico.h"
+
+namespace tarvello {
+
+namespace {
+
+bool timevalido(const Mundo& m, int t) { return t >= 0 && t < static_cast<int>(m.times.size()); }
+
+// The coach who took that place, from the coaches' titles history.
+std::string nometecnico(const Mundo& m, int competicao, int pais, int temporada, int divisao, int lugar) {
+    for (const THistoricoTecnico& h : m.historicotecnicos)
+        if (h.temporada == temporada && h.competicao == competicao && h.regiao == pais && h.divisao == divisao &&
+            h.colocacao == lugar && h.tecnico >= 0 && h.tecnico < static_cast<int>(m.tecnicos.size()))
+            return m.tecnicos[static_cast<size_t>(h.tecnico)].nome.utf8();
+    return {};
+}
+
+void linhacolocado(const Mundo& m, std::vector<TLinhaCampeoes>& r, int competicao, int pais, int temporada,
+              int divisao, int lugar, int premio) {
+    const int t = colocado(m, pais, lugar, temporada, divisao, competicao);
+    if (!timevalido(m, t)) return;
+    r.push_back({m.times[static_cast<size_t>(t)].nome.utf8() + " - Téc.:" +
+                     nometecnico(m, competicao, pais, temporada, divisao, lugar) + " ($" + rotulopremio(premio) + ")",
+                 t, false});
+}
+
+}  // namespace
+
+std::string rotulopremio(int valor) {
+    std::string r = formatamil(valor);
+    while (!r.empty() && r.back() == ' ') r.pop_back();
+    return r;
+}
+
+std::vector<TLinhaCampeoes> linhascampeoesnacionais(const Mundo& m, int liga, int temporada) {
+    std::vector<TLinhaCampeoes> r;
+    if (liga < 0 || liga >= static_cast<int>(m.ligas.size())) return r;
+    const TLiga& l = m.ligas[static_cast<size_t>(liga)];
+    for (int d = 1; d <= l.numdivisoes && d <= 4; ++d) {
+        r.push_back({std::to_string(d) + "ª Divisão", -1, true});
+        linhacolocado(m, r, kLiga, l.pais, temporada, d, 1, premioliga(m, d, 1));
+        linhacolocado(m, r, kLiga, l.pais, temporada, d, 2, premioliga(m, d, 2));
+        const int a = artilheiro(m, l.pais, temporada, kLiga, d);
+        if (a >= 0) {
+            const THistoricoArtilheiro& h = m.historicoartilheiros[static_cast<size_t>(a)];
+            const bool jogador = h.jogador > 0 && h.jogador < static_cast<int>(m.jogadores.size());
+            std::string t = (jogador ? m.jogadores[static_cast<size_t>(h.jogador)].nome.utf8() : std::string()) + " (" +
+                            (timevalido(m, h.time) ? m.times[static_cast<size_t>(h.time)].nome.utf8() : std::string()) +
+                            ", " + std::to_string(h.gols) + " gols";
+            if (d == 1) t += " - $" + rotulopremio(kPremioArtilheiroLiga);
+            r.push_back({t + ")", h.time, false});
+        }
+    }
+    if (m.estado.ckcopa) {
+        r.push_back({"Copa " + frasecopa(l.pais), -1, true});
+        linhacolocado(m, r, kCopaNacional, l.pais, temporada, -1, 1, kPremioCopaCampeao);
+        linhacolocado(m, r, kCopaNacional, l.pais, temporada, -1, 2, kPremioCopaVice);
+    }
+    return r;
+}
+
+}  // namespace tarvello

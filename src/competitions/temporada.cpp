@@ -1,0 +1,102 @@
+#include "competitions/temporada.h"
+
+#include <algorithm>
+
+#include "club/dinheiroanual.h"
+#include "competitions/calendario.h"
+#include "competitions/copas.h"
+#include "competitions/estaduais.h"
+#include "competitions/jogosdatemporada.h"
+#include "competitions/liga.h"
+#include "match/simulacao.h"
+#include "model/mundo.h"
+#include "model/tipos.h"
+#include "season/viraano.h"
+
+namespace tarvello {
+
+namespace {
+
+void zeracontadores(TTime& t) {
+    for (int c = 0; c < kNumCompeticoes; ++c)
+        t.pontos[c] = t.jogos[c] = t.vitorias[c] = t.derrotas[c] = t.golspro[c] = t.golscontra[c] =
+            t.colocacoes[c] = 0;
+}
+
+}  // namespace
+
+int viratemporada(Mundo& m) {
+    TEstadoJogo& e = m.estado;
+    const int encerrada = e.temporada;
+
+    abreano(m);
+    for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) promoverebaixa(m, l);
+    e.rodadaliga = 1;
+    e.turnoliga = 1;
+
+    // The season's matches, reports and the match day's leftovers go.
+    e.numrelatorios = 0;
+    encerradia(m);
+    m.controledia = TControleDia{};
+    m.partidas.clear();
+
+    zeratemporadajogadores(m);
+    atualizaclubes(m);
+    // (The club world cup's ties are cleared here once the continental cups are played.)
+    if (e.ckestadual) {
+        renovaestaduais(m);
+        e.faseestadual = 1;
+        e.turnoestadual = 1;
+        for (TTime& t : m.times) t.colocacoes[kEstadual] = 0;
+    }
+    e.fasecopa = 1;
+    e.jogocopa = 1;
+    e.marcacopa = 1;
+    for (TTime& t : m.times) t.nacopa = 0;
+    for (TTime& t : m.times) zeracontadores(t);
+    m.ligaencerrada = false;
+    m.ligapremiada = false;
+
+    envelhecejogadores(m);
+    atualizaclubes(m);
+
+    e.temporada += 1;
+    for (TTecnico& t : m.tecnicos) t.convidadoselecao = 0;
+    // (The national-team tournaments of the new year are drawn here once they are played.)
+    m.campeoesestaduais.resize(static_cast<size_t>(e.temporada) + 1, TCampeoesEstaduais{});
+
+    montacalendario(m);
+    montajogosdatemporada(m);
+    if (e.ckcopa)
+        for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) sorteiacopanacional(m, l);
+    // (The continental qualifiers, groups and fixtures of the new season come here once the
+    // continental cups are played.)
+
+    novatemporadahistoricos(m);
+    dinheironovatemporada(m);
+    return encerrada;
+}
+
+TInicioTemporada iniciatemporada(Mundo& m) {
+    TEstadoJogo& e = m.estado;
+    TInicioTemporada r;
+    for (int t = 0; t < static_cast<int>(m.times.size()); ++t)
+        if (m.times[static_cast<size_t>(t)].humano && m.times[static_cast<size_t>(t)].divisao == 0)
+            r.demitidos.push_back(t);
+
+    e.dataatual = 1;
+    m.diajogo.eventos.clear();
+    m.turnoaberto.fill(0);
+    proximadata(m);
+    // A national-cup date on which no league has a tie is passed over, as on the first season.
+    pulacopasemjogos(m);
+    sorteiaarbitros(m);
+    return r;
+}
+
+void proximatemporada(Mundo& m) {
+    viratemporada(m);
+    iniciatemporada(m);
+}
+
+}  // namespace tarvello
