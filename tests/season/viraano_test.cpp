@@ -160,7 +160,9 @@ TEST(ViraTemporada, SegundaTemporada) {
             EXPECT_EQ(m.jogadores[i].energia, 100);
         }
         // State championships off: nothing of theirs is touched or scheduled.
-        if (!estaduais) EXPECT_EQ(m.estado.faseestadual, 8);
+        if (!estaduais) {
+            EXPECT_EQ(m.estado.faseestadual, 8);
+        }
         int liga = 0;
         for (const TPartida& p : m.partidas) {
             EXPECT_NE(p.competicao, kEstadual);
