@@ -78,3 +78,59 @@ TEST(CliSimular, TemporadaComCopaEEstaduais) {
     EXPECT_EQ(rc2, 0);
     EXPECT_EQ(s, s2);
 }
+
+TEST(CliSimular, VariasTemporadas) {
+    BaseTeste b;
+    b.clubes(29, 24);
+    b.clubes(11, 22);
+    const std::string args = "simular --dados " + b.raiz.string() +
+                             " --ligas 29,11 --sem-continentais --sem-selecoes --semente 4 --temporadas 3 --json";
+    auto [rc, s] = roda(args);
+    ASSERT_EQ(rc, 0) << s;
+    const auto j = nlohmann::json::parse(s);
+    EXPECT_EQ(j["temporada"], 3);
+    EXPECT_TRUE(j["fimdatemporada"].get<bool>());
+    ASSERT_EQ(j["temporadas"].size(), 3u);
+    for (size_t t = 0; t < 3; ++t) {
+        const auto& r = j["temporadas"][t];
+        EXPECT_EQ(r["temporada"], static_cast<int>(t) + 1);
+        EXPECT_GT(r["mundo"]["forcamedia"].get<double>(), 0);
+        for (size_t li = 0; li < r["ligas"].size(); ++li) {
+            const auto& l = r["ligas"][li];
+            const auto& d1 = l["divisoes"][0];
+            const auto& d2 = l["divisoes"][1];
+            // The bottom two of division 1 go down and the top two of division 2 come up, as
+            // the final tables say.
+            std::set<int> rebaixados, promovidos, fundo, topo;
+            for (const auto& x : d1["rebaixados"]) rebaixados.insert(x.get<int>());
+            for (const auto& x : d2["promovidos"]) promovidos.insert(x.get<int>());
+            for (size_t k = 8; k < 10; ++k) fundo.insert(d1["tabela"][k]["time"].get<int>());
+            for (size_t k = 0; k < 2; ++k) topo.insert(d2["tabela"][k]["time"].get<int>());
+            EXPECT_EQ(rebaixados, fundo);
+            EXPECT_EQ(promovidos, topo);
+            EXPECT_TRUE(d1["promovidos"].empty());
+            EXPECT_TRUE(d1.contains("campeao"));
+            // The next season's first division is the old one less the bottom two plus the top two.
+            if (t + 1 < 3) {
+                std::set<int> proxima, esperada;
+                for (const auto& x : j["temporadas"][t + 1]["ligas"][li]["divisoes"][0]["tabela"])
+                    proxima.insert(x["time"].get<int>());
+                for (size_t k = 0; k < 8; ++k) esperada.insert(d1["tabela"][k]["time"].get<int>());
+                esperada.insert(topo.begin(), topo.end());
+                EXPECT_EQ(proxima, esperada);
+            }
+        }
+    }
+    EXPECT_FALSE(j["clubes"].empty());
+    for (const auto& c : j["clubes"])
+        if (c["jogadores"].get<int>() > 0) {
+            EXPECT_GT(c["forcamedia"].get<double>(), 0);
+            EXPECT_GE(c["idademedia"].get<double>(), 17);
+        }
+
+    auto [rc2, s2] = roda(args);
+    EXPECT_EQ(rc2, 0);
+    EXPECT_EQ(s, s2);
+    // A season count below one is refused.
+    EXPECT_NE(roda("simular --dados " + b.raiz.string() + " --ligas 29,11 --temporadas 0").first, 0);
+}
