@@ -148,6 +148,9 @@ TelaAposentadoria::TelaAposentadoria(Mundo& m, int jogador, QWidget* parent)
     h->addWidget(ok);
     h->addWidget(c);
     v->addLayout(h);
+    // Room for the whole explanation: a wrapped label gets no height of its own otherwise.
+    v->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(420, 240);
     escalatela(this);
 }
 
