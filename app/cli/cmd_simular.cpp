@@ -192,6 +192,10 @@ int simular(const Argumentos& a) {
             if (a.tem("temporadas")) resumos.push_back(resumotemporada(m));
             if (m.estado.temporada >= temporadas) break;
             proximatemporada(m);
+            // The money columns start afresh with the season: the cash "before the first date"
+            // is the new season's, less the sponsorship the turn of the season booked.
+            for (size_t c = 0; c < dinheiroinicial.size() && c < m.financas.size(); ++c)
+                dinheiroinicial[c] = m.times[c].dinheiro - m.financas[c].patrocinio;
             fim = false;
         }
         if (jogadas >= limite) break;
@@ -256,18 +260,7 @@ int simular(const Argumentos& a) {
                        {"gols", p.gols[kLiga]}});
     }
     saida["artilheiros"] = art;
-    if (a.tem("temporadas")) {
-        saida["temporadas"] = resumos;
-        nlohmann::json clubes = nlohmann::json::array();
-        for (int c = 0; c < static_cast<int>(m.times.size()); ++c) {
-            nlohmann::json r = resumojogadores(m, c);
-            r["time"] = c;
-            r["nome"] = nome(m, c);
-            r["divisao"] = m.times[static_cast<size_t>(c)].divisao;
-            clubes.push_back(r);
-        }
-        saida["clubes"] = clubes;
-    }
+    if (a.tem("temporadas")) saida["temporadas"] = resumos;
 
     // Every club's money: its cash before the first date and now, and the season's columns.
     nlohmann::json clubes = nlohmann::json::object();
@@ -277,6 +270,8 @@ int simular(const Argumentos& a) {
             {"nome", nome(m, static_cast<int>(c))},
             {"humano", m.times[c].humano != 0},
             {"dinheiro", {{"inicio", c < dinheiroinicial.size() ? dinheiroinicial[c] : 0}, {"fim", m.times[c].dinheiro}}},
+            {"divisao", m.times[c].divisao},
+            {"elenco", resumojogadores(m, static_cast<int>(c))},
             {"financas",
              {{"salariosemanal", f.salariosemanal}, {"salarios", f.salarios}, {"ingressos", f.ingressos},
               {"obrasestadio", f.obrasestadio}, {"vendas", f.vendas}, {"compras", f.compras},

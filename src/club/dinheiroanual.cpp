@@ -1,6 +1,7 @@
 #include "club/dinheiroanual.h"
 
 #include "club/elenco.h"
+#include "club/financas.h"
 #include "club/valores.h"
 #include "model/mundo.h"
 
@@ -22,7 +23,7 @@ void reavaliajogadores(Mundo& m) {
         j.passe = calculapasse(m, static_cast<int>(i));
         j.salario = calculasalario(m, static_cast<int>(i));
     }
-    for (int t = 0; t < n; ++t) recalculasalarios(m, t);
+    recalculasalarios(m);
 }
 
 int patrociniodivisao(int divisao) {
@@ -40,9 +41,7 @@ void dinheironovatemporada(Mundo& m) {
     for (size_t i = 0; i < m.times.size(); ++i) {
         TTime& t = m.times[i];
         if (t.humano) {
-            const int p = patrociniodivisao(t.divisao);
-            t.dinheiro += p;
-            if (i < m.financas.size()) m.financas[i].patrocinio += p;
+            creditafinancas(m, static_cast<int>(i), &TFinancas::patrocinio, patrociniodivisao(t.divisao));
             continue;
         }
         switch (t.divisao) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "club/contratos.h"
+#include "club/elenco.h"
 #include "club/valores.h"
 #include "model/funcoes.h"
 #include "model/hoje.h"
@@ -81,8 +83,8 @@ void renovajogador(Mundo& m, int jogador, const std::optional<std::string>& nome
     // Value and salary follow the new strength, star mark and age; the first contract is short.
     j.passe = calculapasse(m, jogador);
     j.salario = calculasalario(m, jogador);
-    j.contratoate = datahoje(m) + 7.0 * 4;
-    j.avisocontrato = 0;
+    novocontrato(m, jogador, 4);
+    recalculasalarios(m, j.time);
 
     if (j.historico > 0 && j.historico < static_cast<int>(m.historicos.size())) {
         THistoricoJogador& h = m.historicos[static_cast<size_t>(j.historico)];

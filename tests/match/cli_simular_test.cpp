@@ -122,11 +122,23 @@ TEST(CliSimular, VariasTemporadas) {
         }
     }
     EXPECT_FALSE(j["clubes"].empty());
-    for (const auto& c : j["clubes"])
-        if (c["jogadores"].get<int>() > 0) {
-            EXPECT_GT(c["forcamedia"].get<double>(), 0);
-            EXPECT_GE(c["idademedia"].get<double>(), 17);
+    for (const auto& [indice, c] : j["clubes"].items()) {
+        const auto& e = c["elenco"];
+        if (e["jogadores"].get<int>() > 0) {
+            EXPECT_GT(e["forcamedia"].get<double>(), 0);
+            EXPECT_GE(e["idademedia"].get<double>(), 17);
         }
+        // The last season's money adds up from its own start.
+        const auto& f = c["financas"];
+        if (f["emprestimo"].get<int>() == 0) {
+            EXPECT_EQ(c["dinheiro"]["fim"].get<long long>() - c["dinheiro"]["inicio"].get<long long>(),
+                      f["ingressos"].get<long long>() + f["vendas"].get<long long>() + f["premios"].get<long long>() +
+                          f["patrocinio"].get<long long>() - f["salarios"].get<long long>() -
+                          f["compras"].get<long long>() - f["obrasestadio"].get<long long>() -
+                          f["multas"].get<long long>() - f["diversos"].get<long long>())
+                << indice;
+        }
+    }
 
     auto [rc2, s2] = roda(args);
     EXPECT_EQ(rc2, 0);
