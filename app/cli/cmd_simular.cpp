@@ -166,6 +166,26 @@ nlohmann::json resumotemporada(const Mundo& m) {
     return r;
 }
 
+// One finished season in the text output: the world's averages, and per division the champion
+// and the clubs going up and down.
+void imprimeresumo(const Mundo& m, const nlohmann::json& r) {
+    std::printf("\ntemporada %d (%d): força média %.2f, idade média %.2f, %lld jogadores\n",
+                r["temporada"].get<int>(), 2007 + r["temporada"].get<int>(),
+                r["mundo"]["forcamedia"].get<double>(), r["mundo"]["idademedia"].get<double>(),
+                r["mundo"]["jogadores"].get<long long>());
+    for (const auto& l : r["ligas"])
+        for (const auto& d : l["divisoes"]) {
+            std::printf("  %s %dª divisão: campeão %s", l["nome"].get<std::string>().c_str(),
+                        d["divisao"].get<int>(),
+                        d.contains("campeao") ? d["campeao"]["nome"].get<std::string>().c_str() : "-");
+            for (const char* chave : {"promovidos", "rebaixados"}) {
+                std::printf("; %s:", chave);
+                for (const auto& t : d[chave]) std::printf(" %s", nome(m, t.get<int>()).c_str());
+            }
+            std::printf("\n");
+        }
+}
+
 int simular(const Argumentos& a) {
     std::unique_ptr<NovoJogo> jogo = criajogo(a);
     jogo->primeiratela();
@@ -189,7 +209,11 @@ int simular(const Argumentos& a) {
     for (;;) {
         if (fim) {
             // The season is over: its summary, then the turn of the season when more follow.
-            if (a.tem("temporadas")) resumos.push_back(resumotemporada(m));
+            // Text goes out season by season, so a long run keeps nothing of past seasons.
+            if (a.tem("temporadas")) {
+                if (json) resumos.push_back(resumotemporada(m));
+                else imprimeresumo(m, resumotemporada(m));
+            }
             if (m.estado.temporada >= temporadas) break;
             proximatemporada(m);
             // The money columns start afresh with the season: the cash "before the first date"
@@ -303,23 +327,6 @@ int simular(const Argumentos& a) {
                                 gp - gc);
                 }
             }
-        }
-        for (const auto& r : resumos) {
-            std::printf("\ntemporada %d (%d): força média %.2f, idade média %.2f, %lld jogadores\n",
-                        r["temporada"].get<int>(), 2007 + r["temporada"].get<int>(),
-                        r["mundo"]["forcamedia"].get<double>(), r["mundo"]["idademedia"].get<double>(),
-                        r["mundo"]["jogadores"].get<long long>());
-            for (const auto& l : r["ligas"])
-                for (const auto& d : l["divisoes"]) {
-                    std::printf("  %s %dª divisão: campeão %s", l["nome"].get<std::string>().c_str(),
-                                d["divisao"].get<int>(),
-                                d.contains("campeao") ? d["campeao"]["nome"].get<std::string>().c_str() : "-");
-                    for (const char* chave : {"promovidos", "rebaixados"}) {
-                        std::printf("; %s:", chave);
-                        for (const auto& t : d[chave]) std::printf(" %s", nome(m, t.get<int>()).c_str());
-                    }
-                    std::printf("\n");
-                }
         }
         if (!campeoes.empty()) std::printf("\ncampeões:\n");
         for (const auto& c : campeoes) {
