@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "../apoio/mundopequeno.h"
@@ -134,8 +135,14 @@ TEST(ViraTemporada, SegundaTemporada) {
         comhistorico(m);
         m.estado.ckestadual = estaduais ? 1 : 0;
         m.estado.ckcopa = 0;
+        m.estado.ckinter = 1;
         m.estado.faseestadual = 8;
         montacalendario(m);
+        auto continental = [&] {
+            return std::any_of(m.calendario.begin(), m.calendario.end(),
+                               [](const TDiaCalendario& d) { return d.competicao == kContinental1; });
+        };
+        EXPECT_FALSE(continental());
         montajogosdatemporada(m);
         const int humano = m.ligas[0].times[1][9];  // last of division 2
         m.times[static_cast<size_t>(humano)].humano = 1;
@@ -150,6 +157,7 @@ TEST(ViraTemporada, SegundaTemporada) {
         EXPECT_EQ(viratemporada(m), 1);
         EXPECT_EQ(m.estado.temporada, 2);
         EXPECT_EQ(anodadata(m.calendario[0].data), 2009);
+        EXPECT_TRUE(continental());  // the continental dates exist from the second season
         EXPECT_EQ(m.estado.rodadaliga, 1);
         EXPECT_FALSE(m.ligaencerrada);
         EXPECT_EQ(m.times[0].pontos[kLiga], 0);
