@@ -44,7 +44,6 @@ int diadasemana(double data) {
     return static_cast<int>((r + 6) % 7) + 1;
 }
 
-int anodadata(double data) { return decodificadata(data).ano; }
 
 std::string textodata(double data) {
     const TDataCivil c = decodificadata(data);

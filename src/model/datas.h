@@ -14,7 +14,6 @@ double codificadata(int ano, int mes, int dia);
 TDataCivil decodificadata(double data);
 // 1 = Sunday .. 7 = Saturday.
 int diadasemana(double data);
-int anodadata(double data);
 // "2008-01-27"
 std::string textodata(double data);
 

@@ -156,7 +156,7 @@ TEST(ViraTemporada, SegundaTemporada) {
 
         EXPECT_EQ(viratemporada(m), 1);
         EXPECT_EQ(m.estado.temporada, 2);
-        EXPECT_EQ(anodadata(m.calendario[0].data), 2009);
+        EXPECT_EQ(decodificadata(m.calendario[0].data).ano, 2009);
         EXPECT_TRUE(continental());  // the continental dates exist from the second season
         EXPECT_EQ(m.estado.rodadaliga, 1);
         EXPECT_FALSE(m.ligaencerrada);
