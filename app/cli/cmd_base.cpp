@@ -10,10 +10,10 @@ namespace tarvello::cli {
 namespace {
 
 int executa(const Argumentos& a) {
-    const auto dados = a.valor("dados");
-    if (!dados) throw std::runtime_error("informe a pasta dos dados com --dados DIR");
     Preparacao p;
-    lerresumos(p, *dados);
+    lerresumos(p, a.texto("dados", ""));
+    imprimeavisos(p.avisos);
+    if (!p.erro.empty()) throw std::runtime_error(p.erro);
     const auto ligas = paisesoferecidos(p, kMinClubesLiga);
     const auto todos = paisesoferecidos(p, 1);
     if (a.tem("json")) {
@@ -26,6 +26,8 @@ int executa(const Argumentos& a) {
         j["numresumos"] = p.resumos.size();
         j["ligas"] = lista(ligas);
         j["personalizado"] = lista(todos);
+        j["numselecoes"] = p.selecoes.size();
+        j["avisos"] = p.avisos;
         std::cout << j.dump(2) << "\n";
         return 0;
     }
@@ -36,7 +38,8 @@ int executa(const Argumentos& a) {
     return 0;
 }
 
-Registra base("base", "base --dados DIR [--json]", executa);
+Registra base({"base", "países oferecidos pela tela de configuração, com seus times utilizáveis",
+               {opcaodados(), opcaojson()}, {}, executa});
 
 }  // namespace
 }  // namespace tarvello::cli

@@ -16,9 +16,8 @@ constexpr const char* kDiasSemana[] = {"dom", "seg", "ter", "qua", "qui", "sex",
 
 int calendario(const Argumentos& a) {
     const long long temporada = a.inteiro("temporada", 1);
-    if (temporada < 1 || temporada > 100000) throw std::runtime_error("--temporada deve ser de 1 a 100000");
     const long long sistema = a.inteiro("sistema", 10);
-    if (sistema != 10 && sistema != 20) throw std::runtime_error("--sistema deve ser 10 ou 20");
+    if (sistema != 10 && sistema != 20) throw ErroUso("--sistema deve ser 10 ou 20");
 
     Mundo m;
     TEstadoJogo& e = m.estado;
@@ -46,10 +45,17 @@ int calendario(const Argumentos& a) {
     return 0;
 }
 
-Registra registro_calendario("calendario",
-                             "calendario --temporada N [--sistema 10|20] [--sem-copa] [--estaduais] "
-                             "[--sem-continentais] [--sem-selecoes] [--json]",
-                             calendario);
+Registra registro_calendario({"calendario",
+                              "as 148 datas de uma temporada e a competição de cada uma",
+                              {{"temporada", TipoOpcao::Inteiro, "N", "temporada (1 = 2008)", 1, 100000},
+                               opcaosistema(),
+                               {"sem-copa", TipoOpcao::Bandeira, "", "sem a copa nacional"},
+                               {"estaduais", TipoOpcao::Bandeira, "", "com os campeonatos estaduais"},
+                               {"sem-continentais", TipoOpcao::Bandeira, "", "sem as copas continentais"},
+                               {"sem-selecoes", TipoOpcao::Bandeira, "", "sem os torneios de seleções"},
+                               opcaojson()},
+                              {},
+                              calendario});
 
 }  // namespace
 }  // namespace tarvello::cli

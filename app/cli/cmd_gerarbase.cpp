@@ -1,6 +1,11 @@
 // gerar-base: writes the fictional sample world (clubs, national teams, crests) into a folder.
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <string>
+#include <vector>
 #include <map>
 #include <nlohmann/json.hpp>
 
@@ -11,16 +16,74 @@
 namespace tarvello::cli {
 namespace {
 
-int gerarbase(const Argumentos& args) {
-    const auto destino = args.valor("destino");
-    if (!destino || destino->empty()) {
-        std::fprintf(stderr, "erro: informe a pasta com --destino DIR\n");
-        return 2;
+// The list of files a gerar-base wrote, kept beside them so that --substituir removes exactly
+// those and nothing the user put there.
+constexpr const char* kLista = "gerar-base.lista";
+
+namespace fs = std::filesystem;
+
+// Paths, relative to the data folder, of every file `gravamundo` writes for this world.
+std::vector<std::string> arquivosgerados(const TMundoGerado& w) {
+    std::vector<std::string> v;
+    for (const auto& c : w.clubes) v.push_back("teams/" + c.cabecalho.arquivo.utf8() + ".b08");
+    for (const auto& s : w.selecoes) v.push_back("teams/selecoes/" + std::to_string(s.pais) + ".s05");
+    for (const auto& e : w.escudos) v.push_back("teams/escudos/" + e.nome);
+    for (const auto& e : w.escudosselecoes) v.push_back("teams/selecoes/" + e.nome);
+    return v;
+}
+
+// Club and national-team files already in the destination.
+size_t arquivosdetimes(const fs::path& raiz) {
+    return listaentradas(pastatimes(raiz), ".b08", false).size() + listaentradas(pastaselecoes(raiz), ".s05", false).size();
+}
+
+// Removes the files the previous run listed. Returns an error text, or "".
+std::string apagaanterior(const fs::path& raiz) {
+    std::ifstream f(pastatimes(raiz) / kLista);
+    if (!f) return "não há a lista de um gerar-base anterior em " + (pastatimes(raiz) / kLista).string();
+    std::string linha;
+    while (std::getline(f, linha)) {
+        // Only plain names below teams/: a list edited by hand never reaches outside the world.
+        if (linha.rfind("teams/", 0) != 0 || linha.find("..") != std::string::npos) continue;
+        std::error_code ec;
+        fs::remove(raiz / linha, ec);
+        if (ec) return "não foi possível apagar " + (raiz / linha).string() + ": " + ec.message();
     }
+    return {};
+}
+
+int gerarbase(const Argumentos& args) {
+    const std::string destino = args.texto("destino", "");
     const long long semente = args.inteiro("semente", 1);
+    // Two seeds must never mix into one world: a folder with team files is refused, unless the
+    // files are those of an earlier run and --substituir asks to remove them first.
+    if (arquivosdetimes(destino) > 0) {
+        if (!args.tem("substituir")) {
+            std::fprintf(stderr,
+                         "erro: %s já tem arquivos de times; escolha uma pasta vazia ou use --substituir para "
+                         "apagar os gravados por um gerar-base anterior\n",
+                         destino.c_str());
+            return 1;
+        }
+        if (const std::string erro = apagaanterior(destino); !erro.empty()) {
+            std::fprintf(stderr, "erro: %s\n", erro.c_str());
+            return 1;
+        }
+        if (const size_t resto = arquivosdetimes(destino); resto > 0) {
+            std::fprintf(stderr, "erro: %s ainda tem %zu arquivos de times que o gerar-base não gravou\n",
+                         destino.c_str(), resto);
+            return 1;
+        }
+    }
     const auto inicio = std::chrono::steady_clock::now();
     TMundoGerado mundo = geramundo(static_cast<uint64_t>(semente));
-    const std::string erro = gravamundo(*destino, mundo);
+    std::string erro = gravamundo(destino, mundo);
+    if (erro.empty()) {
+        std::string lista;
+        for (const std::string& a : arquivosgerados(mundo)) lista += a + "\n";
+        erro = gravaarquivo(pastatimes(destino) / kLista,
+                            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(lista.data()), lista.size()));
+    }
     if (!erro.empty()) {
         std::fprintf(stderr, "erro: %s\n", erro.c_str());
         return 1;
@@ -32,7 +95,7 @@ int gerarbase(const Argumentos& args) {
     const size_t escudos = mundo.escudos.size() + mundo.escudosselecoes.size();
     if (args.tem("json")) {
         nlohmann::json j;
-        j["destino"] = *destino;
+        j["destino"] = destino;
         j["semente"] = semente;
         j["clubes"] = mundo.clubes.size();
         j["selecoes"] = mundo.selecoes.size();
@@ -44,12 +107,19 @@ int gerarbase(const Argumentos& args) {
         std::puts(j.dump(2).c_str());
     } else {
         std::printf("Mundo de exemplo gravado em %s (semente %lld): %zu clubes de %zu países, %zu seleções, %zu escudos.\n",
-                    destino->c_str(), semente, mundo.clubes.size(), porpais.size(), mundo.selecoes.size(), escudos);
+                    destino.c_str(), semente, mundo.clubes.size(), porpais.size(), mundo.selecoes.size(), escudos);
     }
     return 0;
 }
 
-Registra registra("gerar-base", "gerar-base --destino DIR [--semente N] [--json]", gerarbase);
+Registra registra({"gerar-base", "grava o mundo de exemplo (times, seleções, escudos) numa pasta",
+                   {{"destino", TipoOpcao::Texto, "DIR", "pasta onde o mundo é gravado", 0, 0, true},
+                    opcaosemente(),
+                    {"substituir", TipoOpcao::Bandeira, "",
+                     "apaga antes os arquivos que um gerar-base anterior gravou nessa pasta"},
+                    opcaojson()},
+                   {},
+                   gerarbase});
 
 }  // namespace
 }  // namespace tarvello::cli

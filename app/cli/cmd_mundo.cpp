@@ -44,12 +44,11 @@ std::vector<int> divisaoemordem(const TLiga& l, int d) {
 }
 
 int executa(const Argumentos& a) {
-    const auto dados = a.valor("dados");
-    if (!dados) throw std::runtime_error("informe a pasta dos dados com --dados DIR");
+    const std::string dados = a.texto("dados", "");
     EscolhasJogo e;
     e.paises = a.listainteiros("ligas");
     const long long sistema = a.inteiro("sistema", 10);
-    if (sistema != 10 && sistema != 20) throw std::runtime_error("--sistema deve ser 10 ou 20");
+    if (sistema != 10 && sistema != 20) throw ErroUso("--sistema deve ser 10 ou 20");
     e.sistemadisputa = sistema == 10 ? 4 : 2;
     e.personalizado = a.tem("personalizado");
     e.estaduais = a.tem("estaduais");
@@ -58,16 +57,18 @@ int executa(const Argumentos& a) {
     Mundo m;
     m.aleatorio.semeia(static_cast<uint64_t>(a.inteiro("semente", 1)));
     Preparacao p;
-    lerresumos(p, *dados);
-    if (std::string erro = preparaligas(m, p, e); !erro.empty()) {
-        std::fprintf(stderr, "erro: %s\n", erro.c_str());
-        return 1;
-    }
+    lerresumos(p, dados);
+    std::vector<std::string> avisos = p.avisos;
+    imprimeavisos(p.avisos);
+    if (!p.erro.empty()) throw std::runtime_error(p.erro);
+    std::vector<std::string> avisosconfiguracao;
+    if (std::string erro = preparaligas(m, p, e, &avisosconfiguracao); !erro.empty()) throw std::runtime_error(erro);
+    imprimeavisos(avisosconfiguracao);
     const ResultadoCarga r = carregamundo(m, p);
-    if (!r.ok()) {
-        std::fprintf(stderr, "erro: %s\n", r.erro.c_str());
-        return 1;
-    }
+    if (!r.ok()) throw std::runtime_error(r.erro);
+    imprimeavisos(r.avisos);
+    avisos.insert(avisos.end(), avisosconfiguracao.begin(), avisosconfiguracao.end());
+    avisos.insert(avisos.end(), r.avisos.begin(), r.avisos.end());
     const bool jogos = a.tem("jogos");
     const bool tabelas = a.tem("tabelas");
     if (jogos) {
@@ -170,7 +171,7 @@ int executa(const Argumentos& a) {
                 j["tabelas"].push_back({{"pais", l.pais}, {"divisoes", divs}});
             }
         }
-        j["avisos"] = r.avisos;
+        j["avisos"] = avisos;
         std::cout << j.dump(2) << "\n";
         return 0;
     }
@@ -227,14 +228,21 @@ int executa(const Argumentos& a) {
                 }
             }
     }
-    for (const std::string& aviso : r.avisos) std::cout << "Aviso: " << aviso << "\n";
     return 0;
 }
 
-Registra mundo("mundo",
-               "mundo --dados DIR --ligas 29,11,... [--sistema 10|20] [--estaduais] [--personalizado] [--semente N] "
-               "[--jogos] [--tabelas] [--json]",
-               executa);
+Registra mundo({"mundo", "compõe as ligas e carrega o mundo inteiro dos arquivos de times",
+                {opcaodados(),
+                 {"ligas", TipoOpcao::Lista, "P1,P2", "países das ligas jogadas", 0, 201},
+                 opcaosistema(),
+                 {"estaduais", TipoOpcao::Bandeira, "", "com os campeonatos estaduais"},
+                 {"personalizado", TipoOpcao::Bandeira, "", "campeonato personalizado"},
+                 opcaosemente(),
+                 {"jogos", TipoOpcao::Bandeira, "", "conta as partidas da primeira temporada"},
+                 {"tabelas", TipoOpcao::Bandeira, "", "mostra a tabela de cada divisão"},
+                 opcaojson()},
+                {},
+                executa});
 
 }  // namespace
 }  // namespace tarvello::cli

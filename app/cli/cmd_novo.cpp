@@ -93,6 +93,7 @@ int novo(const Argumentos& a) {
     j["primeiradata"] = data;
     j["primeiratela"] = primeira.tela == Tela::Principal ? "principal" : "partidas";
     j["estadomostrado"] = primeira.estado;
+    j["avisos"] = jogo.avisos();
 
     if (a.tem("json")) {
         std::puts(j.dump(2).c_str());
@@ -130,8 +131,14 @@ int novo(const Argumentos& a) {
     return 0;
 }
 
-Registra registro_novo("novo", std::string("novo ") + kUsoNovoJogo + " [--json]",
-                       novo);
+Registra registro_novo({"novo", "começa um jogo novo e mostra o estado da primeira data",
+                        [] {
+                            auto o = opcoesnovojogo();
+                            o.push_back(opcaojson());
+                            return o;
+                        }(),
+                        {},
+                        novo});
 
 }  // namespace
 }  // namespace tarvello::cli

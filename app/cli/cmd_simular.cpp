@@ -52,6 +52,7 @@ nlohmann::json partidajson(const Mundo& m, const TPartida& p) {
             {"penaltismandante", p.penaltismandante},
             {"penaltisvisitante", p.penaltisvisitante},
             {"competicao", p.competicao},
+            {"nomecompeticao", nomecompeticao(m, p.competicao, p.liga)},
             {"rodada", p.rodada},
             {"turno", p.turno},
             {"chave", p.chave},
@@ -192,13 +193,11 @@ int simular(const Argumentos& a) {
     Mundo& m = jogo->mundo();
     const bool json = a.tem("json");
     const bool resultados = a.tem("resultados");
-    const long long limite = a.tem("ate-fim-da-temporada") ? 1000000 : a.inteiro("datas", 1000000);
-    if (limite < 0) throw std::runtime_error("--datas deve ser 0 ou mais");
+    const long long limite = a.inteiro("datas", 1000000);
 
     std::vector<int32_t> dinheiroinicial;
     for (const TTime& t : m.times) dinheiroinicial.push_back(t.dinheiro);
     const long long temporadas = a.inteiro("temporadas", 1);
-    if (temporadas < 1) throw std::runtime_error("--temporadas deve ser 1 ou mais");
 
     InteracaoComputador ia;
     nlohmann::json datas = nlohmann::json::array();
@@ -225,10 +224,13 @@ int simular(const Argumentos& a) {
         if (jogadas >= limite) break;
         const int data = m.estado.dataatual;
         const int tipo = m.estado.competicaoatual;
+        const double dia = m.calendario[static_cast<size_t>(data - 1)].data;
         jogadatasemtela(m, ia);
-        ++jogadas;
-        if (resultados) {
-            const double dia = m.calendario[static_cast<size_t>(data - 1)].data;
+        // A date on which nothing was played (a tournament that is not held) is passed, not counted.
+        const bool teve = std::any_of(m.partidas.begin(), m.partidas.end(),
+                                      [&](const TPartida& p) { return p.data == dia && p.jogado; });
+        if (teve) ++jogadas;
+        if (resultados && teve) {
             nlohmann::json jogos = nlohmann::json::array();
             std::vector<std::string> desempates;  // " (pên. a x b)" of ties settled on penalties
             for (int i = 0; i < static_cast<int>(m.partidas.size()); ++i) {
@@ -240,11 +242,11 @@ int simular(const Argumentos& a) {
                                                                           std::to_string(placar[1]) + ")"
                                                                     : std::string());
             }
+            const int regiao = jogos.empty() ? -1 : jogos[0]["liga"].get<int>();
             if (json) {
-                datas.push_back({{"temporada", m.estado.temporada}, {"numero", data}, {"data", textodata(dia)}, {"competicao", tipo},
-                                 {"nome", nomecompeticao(m, tipo, -1)}, {"partidas", jogos}});
+                datas.push_back({{"temporada", m.estado.temporada}, {"numero", data}, {"data", textodata(dia)},
+                                 {"competicao", tipo}, {"nome", nomecompeticao(m, tipo, regiao)}, {"partidas", jogos}});
             } else {
-                const int regiao = jogos.empty() ? -1 : jogos[0]["liga"].get<int>();
                 std::printf("data %d (%s) %s\n", data, textodata(dia).c_str(),
                             nomecompeticao(m, tipo, regiao).c_str());
                 for (size_t k = 0; k < jogos.size(); ++k) {
@@ -310,6 +312,7 @@ int simular(const Argumentos& a) {
             if (p.competicao != kLiga) partidas.push_back(partidajson(m, p));
         saida["copas"] = partidas;  // knock-out and state matches with their shoot-outs
         saida["clubes"] = clubes;
+        saida["avisos"] = jogo->avisos();
         std::puts(saida.dump(2).c_str());
     } else {
         std::printf("temporada %d: %lld datas jogadas, data atual %d%s\n", m.estado.temporada, jogadas,
@@ -348,10 +351,19 @@ int simular(const Argumentos& a) {
     return 0;
 }
 
-Registra registro_simular("simular",
-                          std::string("simular ") + kUsoNovoJogo +
-                              " [--datas N | --ate-fim-da-temporada] [--temporadas N] [--resultados] [--json]",
-                          simular);
+Registra registro_simular({"simular", "começa um jogo novo só com clubes do computador e joga as suas datas",
+                           [] {
+                               auto o = opcoesnovojogo();
+                               o.push_back({"datas", TipoOpcao::Inteiro, "N", "joga N datas com partidas", 0, 1'000'000});
+                               o.push_back({"ate-fim-da-temporada", TipoOpcao::Bandeira, "", "joga até o fim da temporada (padrão)"});
+                               o.push_back({"temporadas", TipoOpcao::Inteiro, "N",
+                                            "joga N temporadas, com o resumo de cada uma", 1, 10'000});
+                               o.push_back({"resultados", TipoOpcao::Bandeira, "", "mostra as partidas de cada data"});
+                               o.push_back(opcaojson());
+                               return o;
+                           }(),
+                           {{"datas", "ate-fim-da-temporada"}},
+                           simular});
 
 }  // namespace
 }  // namespace tarvello::cli

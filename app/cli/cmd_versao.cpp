@@ -4,9 +4,9 @@
 
 namespace tarvello::cli {
 namespace {
-Registra versao("versao", "versao", [](const Argumentos&) {
-    std::puts("tarvello-cli 0.1");
-    return 0;
-});
+Registra versao({"versao", "versão da ferramenta", {}, {}, [](const Argumentos&) {
+                     std::puts("tarvello-cli 0.1");
+                     return 0;
+                 }});
 }  // namespace
 }  // namespace tarvello::cli

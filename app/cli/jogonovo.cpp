@@ -1,5 +1,6 @@
 #include "jogonovo.h"
 
+#include <fstream>
 #include <stdexcept>
 
 #include "model/mundo.h"
@@ -7,31 +8,40 @@
 
 namespace tarvello::cli {
 
-namespace {
-
-// League index holding club c, or -1.
-int ligadoclube(const Mundo& m, int c) {
-    for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l)
-        for (const auto& d : m.ligas[static_cast<size_t>(l)].times)
-            for (int t : d)
-                if (t == c) return l;
-    return -1;
+std::vector<Opcao> opcoesnovojogo() {
+    return {opcaodados(),
+            {"ligas", TipoOpcao::Lista, "P1,P2", "países das ligas jogadas (ou do campeonato personalizado)", 0, 201},
+            opcaosistema(),
+            {"estaduais", TipoOpcao::Bandeira, "", "com os campeonatos estaduais (só com o Brasil)"},
+            {"sem-copa", TipoOpcao::Bandeira, "", "sem a copa nacional"},
+            {"sem-continentais", TipoOpcao::Bandeira, "", "sem as copas continentais"},
+            {"sem-selecoes", TipoOpcao::Bandeira, "", "sem os torneios de seleções"},
+            {"personalizado", TipoOpcao::Bandeira, "", "campeonato personalizado com os times dos países de --ligas"},
+            {"humanos-clubes", TipoOpcao::Lista, "C1,C2", "clubes dos técnicos humanos (até 6)", 0, 1'000'000},
+            opcaosemente(),
+            {"opcoes", TipoOpcao::Texto, "ARQUIVO", "arquivo de opções (padrão: DIR/tarvello.ini, se existir)"}};
 }
 
-}  // namespace
-
 std::unique_ptr<NovoJogo> criajogo(const Argumentos& a) {
-    const auto dados = a.valor("dados");
-    if (!dados) throw std::runtime_error("informe --dados PASTA");
-    const std::filesystem::path opcoes =
-        a.texto("opcoes", (std::filesystem::path(*dados) / kArquivoOpcoes).string());
+    const std::string dados = a.texto("dados", "");
+    std::filesystem::path opcoes = std::filesystem::path(dados) / kArquivoOpcoes;
+    if (const auto dado = a.valor("opcoes")) {
+        // An options file asked for by name must be there: the defaults would hide the mistake.
+        std::error_code ec;
+        std::ifstream f(*dado);
+        if (!std::filesystem::is_regular_file(*dado, ec) || !f)
+            throw std::runtime_error("não foi possível ler o arquivo de opções " + *dado);
+        opcoes = *dado;
+    }
     const long long sistema = a.inteiro("sistema", 10);
-    if (sistema != 10 && sistema != 20) throw std::runtime_error("--sistema deve ser 10 ou 20");
+    if (sistema != 10 && sistema != 20) throw ErroUso("--sistema deve ser 10 ou 20");
     const std::vector<int> humanos = a.listainteiros("humanos-clubes");
-    if (humanos.size() > 6) throw std::runtime_error("no máximo 6 técnicos humanos");
+    if (humanos.size() > 6) throw ErroUso("no máximo 6 técnicos humanos");
 
-    auto jogo = std::make_unique<NovoJogo>(*dados, opcoes, static_cast<uint64_t>(a.inteiro("semente", 1)));
-    jogo->lerbase();
+    auto jogo = std::make_unique<NovoJogo>(dados, opcoes, static_cast<uint64_t>(a.inteiro("semente", 1)));
+    const std::string erro = jogo->lerbase();
+    imprimeavisos(jogo->avisos());
+    if (!erro.empty()) throw std::runtime_error(erro);
     EscolhasJogo e;
     e.personalizado = a.tem("personalizado");
     e.paises = a.listainteiros("ligas");
@@ -44,17 +54,16 @@ std::unique_ptr<NovoJogo> criajogo(const Argumentos& a) {
     e.numtecnicoshumanos = static_cast<int>(humanos.size());
 
     // The same checks as the screens: only countries they would offer, a minimum of clubs.
-    if (std::string erro = jogo->configura(e); !erro.empty()) throw std::runtime_error(erro);
+    const size_t lidos = jogo->avisos().size();
+    if (std::string erro2 = jogo->configura(e); !erro2.empty()) throw std::runtime_error(erro2);
+    imprimeavisos({jogo->avisos().begin() + static_cast<std::ptrdiff_t>(lidos), jogo->avisos().end()});
 
-    Mundo& m = jogo->mundo();
-    for (size_t k = 0; k < humanos.size(); ++k) {
-        const int c = humanos[k];
-        if (c < 0 || c >= m.estado.numclubesliga)
-            throw std::runtime_error("clube " + std::to_string(c) + " não está em nenhuma liga");
-        if (jogo->timeescolhido(c)) throw std::runtime_error("clube " + std::to_string(c) + " já escolhido");
-        jogo->escolhetime(static_cast<int>(k) + 1, c, ligadoclube(m, c), "Técnico " + std::to_string(k + 1));
-    }
-    if (std::string erro = jogo->inicializa(); !erro.empty()) throw std::runtime_error(erro);
+    for (size_t k = 0; k < humanos.size(); ++k)
+        if (std::string erro3 = jogo->escolhetime(static_cast<int>(k) + 1, humanos[k], "Técnico " + std::to_string(k + 1));
+            !erro3.empty())
+            throw std::runtime_error(erro3);
+    if (std::string erro4 = jogo->inicializa(); !erro4.empty()) throw std::runtime_error(erro4);
+    imprimeavisos(jogo->avisosdacarga());
     return jogo;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A new game built from the headless set-up options, shared by the commands that start one.
 #include <memory>
+#include <vector>
 
 #include "comandos.h"
 #include "newgame/novojogo.h"
@@ -9,12 +10,12 @@ namespace tarvello::cli {
 
 // --dados, --ligas, --sistema, --estaduais, --sem-copa, --sem-continentais, --sem-selecoes,
 // --personalizado, --humanos-clubes, --semente, --opcoes: the same checks and initialisation as
-// the screens. Throws std::runtime_error with the message the player would see.
+// the screens. Throws std::runtime_error with the message the player would see (ErroUso for a
+// mistake on the command line). The warnings of the scan, the set-up and the load are printed
+// on standard error as they come; the game keeps them too (`NovoJogo::avisos`).
 std::unique_ptr<NovoJogo> criajogo(const Argumentos& a);
 
-// The usage text of those options.
-inline constexpr const char* kUsoNovoJogo =
-    "--dados PASTA --ligas P1,P2 [--sistema 10|20] [--estaduais] [--sem-copa] [--sem-continentais] "
-    "[--sem-selecoes] [--personalizado] [--humanos-clubes C1,C2] [--semente N] [--opcoes ARQUIVO]";
+// Declarations of those options.
+std::vector<Opcao> opcoesnovojogo();
 
 }  // namespace tarvello::cli

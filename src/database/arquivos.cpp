@@ -83,7 +83,39 @@ bool nomedearquivoseguro(const std::string& n) {
     return n.find_first_of(std::string_view("/\\\0", 3)) == std::string::npos;
 }
 
+template <int N>
+bool comprimentobom(const TString<N>& t) {
+    return t.tamanhobruto <= N;
+}
+
 }  // namespace
+
+std::string danoclube(const TArquivoClube& c) {
+    const TCabecalhoClube& h = c.cabecalho;
+    if (h.pais >= kNumPaises) return "país inválido (" + std::to_string(h.pais) + ")";
+    const struct {
+        bool bom;
+        const char* campo;
+    } textos[] = {{comprimentobom(h.nome), "nome"},         {comprimentobom(h.nomecompleto), "nome completo"},
+                  {comprimentobom(h.estadio), "estádio"},   {comprimentobom(h.arquivo), "arquivo"},
+                  {comprimentobom(h.escudo), "escudo"},     {comprimentobom(h.tecnico), "técnico"}};
+    for (const auto& t : textos)
+        if (!t.bom) return std::string("comprimento do texto acima da capacidade (") + t.campo + ")";
+    for (int k = 0; k < kMaxJogadoresClube; ++k)
+        if (!comprimentobom(c.elenco.nome[k]))
+            return "comprimento do texto acima da capacidade (jogador " + std::to_string(k + 1) + ")";
+    return {};
+}
+
+std::string danoselecao(const TSelecao& s) {
+    if (s.pais < 0 || s.pais >= kPersonalizado) return "país inválido (" + std::to_string(s.pais) + ")";
+    if (!comprimentobom(s.escudo)) return "comprimento do texto acima da capacidade (escudo)";
+    if (!comprimentobom(s.tecnico)) return "comprimento do texto acima da capacidade (técnico)";
+    for (int k = 0; k < kMaxJogadoresSelecao; ++k)
+        if (!comprimentobom(s.nome[k]))
+            return "comprimento do texto acima da capacidade (jogador " + std::to_string(k + 1) + ")";
+    return {};
+}
 
 bool slotlivre(const TString<35>& nome) {
     return nome.tamanho() == 0 || nome.bruto() == std::string_view(kMarcaLivre, 5);
@@ -244,24 +276,34 @@ std::vector<uint8_t> codificaselecao(const TSelecao& s) {
 Lido<std::vector<uint8_t>> learquivo(const fs::path& caminho, size_t tamanho) {
     Lido<std::vector<uint8_t>> r;
     std::error_code ec;
-    if (!fs::is_regular_file(caminho, ec)) {
-        r.erro = "Arquivo não encontrado: " + nomeexibido(caminho);
+    const auto tipo = fs::status(caminho, ec).type();
+    if (tipo == fs::file_type::not_found || tipo == fs::file_type::none) {
+        r.erro = nomeexibido(caminho) + ": arquivo não encontrado";
+        return r;
+    }
+    if (tipo != fs::file_type::regular) {
+        r.erro = nomeexibido(caminho) + ": não é um arquivo comum";
         return r;
     }
     const auto real = fs::file_size(caminho, ec);
-    if (ec || real != tamanho) {
-        r.erro = "Arquivo com tamanho inválido: " + nomeexibido(caminho);
+    if (ec) {
+        r.erro = nomeexibido(caminho) + ": não pode ser lido";
+        return r;
+    }
+    if (real != tamanho) {
+        r.erro = nomeexibido(caminho) + ": tamanho de " + std::to_string(real) + " bytes (esperado " +
+                 std::to_string(tamanho) + ")";
         return r;
     }
     std::ifstream f(caminho, std::ios::binary);
     if (!f) {
-        r.erro = "Não foi possível abrir o arquivo " + nomeexibido(caminho);
+        r.erro = nomeexibido(caminho) + ": não pode ser aberto";
         return r;
     }
     std::vector<uint8_t> v(tamanho);
     f.read(reinterpret_cast<char*>(v.data()), static_cast<std::streamsize>(tamanho));
     if (static_cast<size_t>(f.gcount()) != tamanho) {
-        r.erro = "Erro ao ler o arquivo " + nomeexibido(caminho);
+        r.erro = nomeexibido(caminho) + ": erro de leitura";
         return r;
     }
     r.valor = std::move(v);
@@ -272,13 +314,15 @@ Lido<TArquivoClube> lerclubebruto(const fs::path& arquivo) {
     auto b = learquivo(arquivo, kTamanhoArquivoClube);
     if (!b) return {std::nullopt, b.erro};
     auto r = decodificaclubebruto(*b);
-    if (!r) r.erro += " (" + nomeexibido(arquivo) + ")";
+    if (!r) r.erro = nomeexibido(arquivo) + ": " + r.erro;
     return r;
 }
 
 Lido<TArquivoClube> lerclube(const fs::path& arquivo) {
     auto r = lerclubebruto(arquivo);
-    if (r) saneiaclube(*r);
+    if (!r) return r;
+    if (std::string dano = danoclube(*r); !dano.empty()) return {std::nullopt, nomeexibido(arquivo) + ": " + dano};
+    saneiaclube(*r);
     return r;
 }
 
@@ -286,15 +330,22 @@ Lido<TSelecao> lerselecaobruta(const fs::path& arquivo) {
     auto b = learquivo(arquivo, kTamanhoArquivoSelecao);
     if (!b) return {std::nullopt, b.erro};
     auto r = decodificaselecaobruta(*b);
-    if (!r) r.erro += " (" + nomeexibido(arquivo) + ")";
+    if (!r) r.erro = nomeexibido(arquivo) + ": " + r.erro;
     return r;
 }
 
 Lido<TSelecao> lerselecao(const fs::path& arquivo) {
     auto r = lerselecaobruta(arquivo);
     if (!r) return r;
-    if (r->pais < 0 || r->pais >= kPersonalizado) {
-        return {std::nullopt, "País inválido na seleção " + nomeexibido(arquivo)};
+    if (std::string dano = danoselecao(*r); !dano.empty()) return {std::nullopt, nomeexibido(arquivo) + ": " + dano};
+    // The file name is the country: a file holding another country is misplaced, not that team.
+    const std::string esperado = std::to_string(r->pais) + ".s05";
+    std::string nome = nomeexibido(arquivo);
+    for (char& ch : nome)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    if (nome != esperado) {
+        return {std::nullopt, nomeexibido(arquivo) + ": guarda a seleção do país " + std::to_string(r->pais) +
+                                  " (" + std::string(nomepais(r->pais)) + "), que deveria estar em " + esperado};
     }
     saneiaselecao(*r);
     return r;
@@ -315,7 +366,7 @@ Lido<TResumoLido> lerresumo(const fs::path& arquivo) {
     return {r, {}};
 }
 
-std::vector<std::string> listaarquivos(const fs::path& pasta, std::string_view extensao) {
+std::vector<std::string> listaentradas(const fs::path& pasta, std::string_view extensao, bool soarquivos) {
     std::vector<std::string> nomes;
     std::error_code ec;
     fs::directory_iterator it(pasta, ec);
@@ -329,7 +380,7 @@ std::vector<std::string> listaarquivos(const fs::path& pasta, std::string_view e
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec) break;
         std::error_code ec2;
-        if (!it->is_regular_file(ec2)) continue;
+        if (soarquivos && !it->is_regular_file(ec2)) continue;
         const std::string nome = it->path().filename().string();
         if (nome.size() <= ext.size()) continue;
         if (minuscula(nome.substr(nome.size() - ext.size())) != ext) continue;
@@ -339,16 +390,25 @@ std::vector<std::string> listaarquivos(const fs::path& pasta, std::string_view e
     return nomes;
 }
 
+std::vector<std::string> listaarquivos(const fs::path& pasta, std::string_view extensao) {
+    return listaentradas(pasta, extensao, true);
+}
+
 fs::path pastatimes(const fs::path& raiz) { return raiz / "teams"; }
 fs::path pastaselecoes(const fs::path& raiz) { return raiz / "teams" / "selecoes"; }
 fs::path pastaescudos(const fs::path& raiz) { return raiz / "teams" / "escudos"; }
 
-std::vector<TResumoLido> lerresumos(const fs::path& raiz) {
+std::vector<TResumoLido> lerresumos(const fs::path& raiz, std::vector<std::string>* erros) {
     std::vector<TResumoLido> v;
     const fs::path pasta = pastatimes(raiz);
-    for (const auto& nome : listaarquivos(pasta, ".b08")) {
+    // Every entry named like a club file, folders included: each one that is not read is reported.
+    for (const auto& nome : listaentradas(pasta, ".b08", false)) {
         auto r = lerresumo(pasta / nome);
-        if (r) v.push_back(std::move(*r));
+        if (r) {
+            v.push_back(std::move(*r));
+        } else if (erros) {
+            erros->push_back(r.erro);
+        }
     }
     return v;
 }
@@ -356,9 +416,14 @@ std::vector<TResumoLido> lerresumos(const fs::path& raiz) {
 std::vector<TSelecao> lerselecoes(const fs::path& raiz, std::vector<std::string>* erros) {
     std::vector<TSelecao> v;
     const fs::path pasta = pastaselecoes(raiz);
-    for (const auto& nome : listaarquivos(pasta, ".s05")) {
+    std::vector<bool> visto(kPersonalizado, false);
+    for (const auto& nome : listaentradas(pasta, ".s05", false)) {
         auto s = lerselecao(pasta / nome);
-        if (s) {
+        if (s && visto[static_cast<size_t>(s->pais)]) {
+            // Only on a file system that tells "29.s05" from "29.S05".
+            if (erros) erros->push_back(nome + ": outra seleção do país " + std::to_string(s->pais) + " já foi lida");
+        } else if (s) {
+            visto[static_cast<size_t>(s->pais)] = true;
             v.push_back(*s);
         } else if (erros) {
             erros->push_back(s.erro);

@@ -5,6 +5,12 @@
 // Paths: every function takes the data folder (the folder holding "teams/") or a file path.
 // Names stored in the files are Windows-1252; file names on disk are UTF-8.
 //
+// A file is damaged, and refused by the safe readers with the reason, when its length is not
+// exactly 1263 (club) or 1692 (national team), when it cannot be read, when it is not a regular
+// file, when a text's length byte is above the field's capacity (the bytes are not what the
+// writer meant, so an empty slot could turn into a player), or when its country is not one.
+// A national-team file is also refused when its `pais` differs from the number of its name.
+//
 // Reading comes in two flavours:
 //  - lerclube / lerselecao / lerresumo(s): the record with every value made safe to use as an
 //    index (see "Repairs" below). This is what the game loads.
@@ -12,8 +18,8 @@
 //    their values as indexes without calling saneiaclube / saneiaselecao.
 //
 // Repairs made by the safe readers (the file on disk is never touched):
-//  - a file whose length is not exactly 1263 (club) or 1692 (national team) is rejected;
-//  - string length bytes above the field capacity are cut to the capacity;
+//  - (saneiaclube / saneiaselecao only, as the safe readers refuse such files) string length
+//    bytes above the field capacity are cut to the capacity;
 //  - club `pais` above 202: the club is unusable (`valido` 0); `nivel` above 25 becomes 25;
 //    `estado` outside 0..26 becomes kSemEstado (255, the editor's "no state");
 //  - a used player slot whose position is outside 0..4 becomes a free slot (empty name);
@@ -161,6 +167,9 @@ inline bool clubeusavel(const TCabecalhoClube& c) { return c.valido != 0 && c.ve
 
 Lido<TArquivoClube> decodificaclubebruto(std::span<const uint8_t> bytes);
 Lido<TSelecao> decodificaselecaobruta(std::span<const uint8_t> bytes);
+// Why a decoded record is damaged (see the top of this file), or "" when it is not.
+std::string danoclube(const TArquivoClube& c);
+std::string danoselecao(const TSelecao& s);
 // Applies the repairs listed at the top of this file; returns how many values were changed.
 int saneiaclube(TArquivoClube& c);
 int saneiaselecao(TSelecao& s);
@@ -170,7 +179,8 @@ std::vector<uint8_t> codificaselecao(const TSelecao& s);
 
 // ---- Files ----
 
-// Whole file, refused when its size differs from `tamanho` (never reads more).
+// Whole file, refused when its size differs from `tamanho` (never reads more). Errors begin
+// with the file name.
 Lido<std::vector<uint8_t>> learquivo(const std::filesystem::path& caminho, size_t tamanho);
 
 Lido<TArquivoClube> lerclube(const std::filesystem::path& arquivo);       // safe
@@ -187,16 +197,19 @@ Lido<TResumoLido> lerresumo(const std::filesystem::path& arquivo);
 // ignored), sorted by file name in byte order, so every machine sees the same order.
 // A missing folder gives an empty list.
 std::vector<std::string> listaarquivos(const std::filesystem::path& pasta, std::string_view extensao);
+// Same, with every kind of entry (folders, links, devices) when `soarquivos` is false.
+std::vector<std::string> listaentradas(const std::filesystem::path& pasta, std::string_view extensao, bool soarquivos);
 
 // Folders below the data folder.
 std::filesystem::path pastatimes(const std::filesystem::path& raiz);     // raiz/teams
 std::filesystem::path pastaselecoes(const std::filesystem::path& raiz);  // raiz/teams/selecoes
 std::filesystem::path pastaescudos(const std::filesystem::path& raiz);   // raiz/teams/escudos
 
-// Every "teams/*.b08" in listing order; files that cannot be read as a club are left out.
-std::vector<TResumoLido> lerresumos(const std::filesystem::path& raiz);
-// Every "teams/selecoes/*.s05" in listing order, read safely; unreadable files are left out
-// and reported in `erros` (one text per file) when it is given.
+// Every "teams/*.b08" entry in listing order; entries that cannot be read as a club (damaged
+// files, folders) are left out and reported in `erros` (one text per entry, naming it).
+std::vector<TResumoLido> lerresumos(const std::filesystem::path& raiz, std::vector<std::string>* erros = nullptr);
+// Every "teams/selecoes/*.s05" in listing order, read safely; damaged or misnamed files (and a
+// second file of one country) are left out and reported in `erros` when it is given.
 std::vector<TSelecao> lerselecoes(const std::filesystem::path& raiz, std::vector<std::string>* erros = nullptr);
 
 // ---- Writers. Return an empty text on success, else the error. ----

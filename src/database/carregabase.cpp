@@ -79,6 +79,17 @@ void avisa(const Progresso& progresso, const Leitura& l) {
     if (progresso) progresso(10 + (10 * l.lidos) / std::max(1, l.total));
 }
 
+// Why a club file read again for the full load is no longer the usable club of country `pais`
+// that the scan saw ("" when it still is). In the custom championship any real country will do.
+std::string motivomudanca(const Lido<TArquivoClube>& lido, int pais, bool personalizado) {
+    if (!lido) return lido.erro;
+    if (!clubeutilizavel(lido->cabecalho)) return "não é mais um time jogável";
+    const int agora = lido->cabecalho.pais;
+    if (personalizado ? agora >= kPersonalizado : agora != pais)
+        return "agora é do país " + std::to_string(agora);
+    return {};
+}
+
 // Rechecks the league clubs against their files. Returns an error text, or "" when every league
 // is complete (clubs whose file went bad are removed and the divisions recomposed).
 std::string confereligas(Mundo& w, Preparacao& p, std::vector<std::string>& arquivos, Leitura& l,
@@ -90,9 +101,8 @@ std::string confereligas(Mundo& w, Preparacao& p, std::vector<std::string>& arqu
         auto lido = lerclube(pastatimes(p.raiz) / arquivos[c]);
         ++l.lidos;
         avisa(progresso, l);
-        const bool bom = lido && clubeutilizavel(lido->cabecalho) &&
-                         (personalizado || lido->cabecalho.pais == w.times[c].pais);
-        if (bom) {
+        const std::string motivo = motivomudanca(lido, w.times[c].pais, personalizado);
+        if (motivo.empty()) {
             novoindice[c] = proximo++;
             l.brutos.push_back(*lido);
             continue;
@@ -100,10 +110,11 @@ std::string confereligas(Mundo& w, Preparacao& p, std::vector<std::string>& arqu
         const std::string nome = w.times[c].nome.utf8();
         if (w.times[c].humano) {
             return "O arquivo do time " + nome + " (" + arquivos[c] +
-                   ") mudou ou não pode mais ser lido depois da escolha dos times. Comece um novo jogo.";
+                   ") mudou ou não pode mais ser lido depois da escolha dos times (" + motivo +
+                   "). Comece um novo jogo.";
         }
-        avisos.push_back("Time " + nome + " deixado de fora: o arquivo " + arquivos[c] +
-                         " mudou ou não pode mais ser lido.");
+        avisos.push_back("Time " + nome + " deixado de fora: o arquivo teams/" + arquivos[c] +
+                         " mudou ou não pode mais ser lido (" + motivo + ").");
     }
     if (proximo == n) return {};
 
@@ -152,7 +163,7 @@ std::string confereligas(Mundo& w, Preparacao& p, std::vector<std::string>& arqu
 // Appends the extra clubs: the best usable clubs of the listed countries whose league is not
 // played, up to each country's quota.
 void carregaextras(Mundo& w, const Preparacao& p, std::vector<std::string>& arquivos, Leitura& l,
-                   const Progresso& progresso) {
+                   const Progresso& progresso, std::vector<std::string>& avisos) {
     std::vector<const TResumoLido*> ordenados;
     for (const TResumoLido& r : p.resumos) ordenados.push_back(&r);
     std::stable_sort(ordenados.begin(), ordenados.end(), [](const TResumoLido* a, const TResumoLido* b) {
@@ -173,7 +184,11 @@ void carregaextras(Mundo& w, const Preparacao& p, std::vector<std::string>& arqu
             ++l.lidos;
             ++l.total;
             avisa(progresso, l);
-            if (!lido || !clubeutilizavel(lido->cabecalho) || lido->cabecalho.pais != x.pais) continue;
+            if (const std::string motivo = motivomudanca(lido, x.pais, false); !motivo.empty()) {
+                avisos.push_back("Time " + r->resumo.nome.utf8() + " deixado de fora: o arquivo teams/" + r->arquivo +
+                                 " mudou ou não pode mais ser lido (" + motivo + ").");
+                continue;
+            }
             TTime t{};
             t.nome = r->resumo.nome;
             t.pais = x.pais;
@@ -347,17 +362,15 @@ void contaclubes(Mundo& w, const std::vector<int>& inicio) {
     }
 }
 
-std::string carregaselecoes(Mundo& w, const Preparacao& p) {
+// The national teams read by the scan (damaged and misnamed files were left out there, with a
+// warning), their confederation from their country.
+void carregaselecoes(Mundo& w, const Preparacao& p) {
     w.estado.edicoes[0] = w.estado.edicoes[1] = w.estado.edicoes[2] = 0;
     w.estado.fasetorneio = 0;
-    const auto pasta = pastaselecoes(p.raiz);
-    for (const std::string& nome : listaarquivos(pasta, ".s05")) {
-        auto s = lerselecao(pasta / nome);
-        if (!s) return "Erro ao carregar as seleções: " + s.erro;
-        s->confederacao = confederacao(s->pais, true);
-        w.selecoes.push_back(*s);
+    for (TSelecao s : p.selecoes) {
+        s.confederacao = confederacao(s.pais, true);
+        w.selecoes.push_back(s);
     }
-    return {};
 }
 
 void historicosiniciais(Mundo& w) {
@@ -404,7 +417,7 @@ ResultadoCarga carregabase(Mundo& m, Preparacao& p, const Progresso& progresso) 
 
     // 2. Extra clubs.
     e.numclubesextras = 0;
-    if (!personalizado) carregaextras(w, pw, arquivos, l, progresso);
+    if (!personalizado) carregaextras(w, pw, arquivos, l, progresso, r.avisos);
 
     // 3-5. Clubs, coaches, players.
     if (progresso) progresso(20);
@@ -427,13 +440,7 @@ ResultadoCarga carregabase(Mundo& m, Preparacao& p, const Progresso& progresso) 
 
     // 9. National teams.
     w.selecoes.clear();
-    if (e.ckcopamundo || e.ckeurocopa || e.ckcopaamerica) {
-        r.erro = carregaselecoes(w, pw);
-        if (!r.erro.empty()) {
-            r.avisos.clear();
-            return r;
-        }
-    }
+    if (e.ckcopamundo || e.ckeurocopa || e.ckcopaamerica) carregaselecoes(w, pw);
 
     // 10. Player histories.
     historicosiniciais(w);

@@ -27,7 +27,8 @@ extern const char* const kCobradorPreferido;
 
 struct ResultadoCarga {
     std::string erro;                 // empty when the world was loaded
-    std::vector<std::string> avisos;  // clubs left out because their file changed since the scan
+    // Clubs left out because their file changed since the scan, one text each naming the file.
+    std::vector<std::string> avisos;
     bool ok() const { return erro.empty(); }
 };
 

@@ -10,9 +10,38 @@ bool clubeutilizavel(const TCabecalhoClube& c) { return clubeusavel(c) && !c.nom
 void lerresumos(Preparacao& p, const std::filesystem::path& raiz) {
     p = Preparacao{};
     p.raiz = raiz;
-    p.resumos = tarvello::lerresumos(raiz);
-    for (const TResumoLido& r : p.resumos)
-        if (r.resumo.pais < kPersonalizado && clubeutilizavel(r.resumo)) ++p.clubesusaveis[r.resumo.pais];
+    std::vector<std::string> erros;
+    std::vector<TResumoLido> lidos = tarvello::lerresumos(raiz, &erros);
+    for (const std::string& e : erros) p.avisos.push_back("Arquivo de time ignorado: teams/" + e);
+    for (TResumoLido& r : lidos) {
+        if (r.resumo.pais == kPersonalizado) {
+            p.avisos.push_back("Arquivo de time ignorado: teams/" + r.arquivo +
+                               ": país \"Personalizado\" (202), que não é um país de liga nem do campeonato personalizado");
+            continue;
+        }
+        if (clubeutilizavel(r.resumo)) ++p.clubesusaveis[r.resumo.pais];
+        p.resumos.push_back(std::move(r));
+    }
+    erros.clear();
+    p.selecoes = lerselecoes(raiz, &erros);
+    for (const std::string& e : erros) p.avisos.push_back("Arquivo de seleção ignorado: teams/selecoes/" + e);
+
+    namespace fs = std::filesystem;
+    const fs::path times = pastatimes(raiz);
+    std::error_code ec;
+    std::string motivo;
+    if (!fs::exists(raiz, ec)) {
+        motivo = "a pasta " + raiz.string() + " não existe";
+    } else if (!fs::is_directory(raiz, ec)) {
+        motivo = raiz.string() + " não é uma pasta";
+    } else if (!fs::exists(times, ec)) {
+        motivo = "a pasta teams não existe";
+    } else if (!fs::is_directory(times, ec)) {
+        motivo = "teams não é uma pasta";
+    } else if (p.resumos.empty()) {
+        motivo = "nenhum arquivo .b08 legível";
+    }
+    if (!motivo.empty()) p.erro = "Nenhum arquivo de time em " + times.string() + " (" + motivo + ")";
 }
 
 std::vector<TPaisOferecido> paisesoferecidos(const Preparacao& p, int minimo) {

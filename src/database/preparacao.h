@@ -38,6 +38,12 @@ struct Preparacao {
     std::vector<std::vector<TEntradaLiga>> composicao;
     // Names typed by human coaches 1..6 on the team-choice screen (UTF-8).
     std::array<std::string, kMaxHumanos> nomestecnicos;
+    // Every readable "teams/selecoes/*.s05", in listing order (the tournaments' teams).
+    std::vector<TSelecao> selecoes;
+    // The files the scan left out for damage, one text each naming the file and the reason.
+    std::vector<std::string> avisos;
+    // Set when the data folder holds no club file at all; nothing can be played then.
+    std::string erro;
 };
 
 // The one test of whether a club file can take part in the game: valid squad, format version 8
@@ -46,8 +52,13 @@ struct Preparacao {
 bool clubeutilizavel(const TResumoClube& r);
 bool clubeutilizavel(const TCabecalhoClube& c);
 
-// Scans "teams/*.b08" under `raiz` into `p` (summaries and usable-club counts); the lists of
-// earlier set-ups are discarded.
+// Scans "teams/*.b08" and "teams/selecoes/*.s05" under `raiz` into `p` (summaries, usable-club
+// counts, national teams); the lists of earlier set-ups are discarded. Damaged files are left
+// out with a warning in `p.avisos`; files that are merely not playable (`valido` 0, another
+// version) are left out silently. A club file of the pseudo-country "Personalizado" (202) is
+// left out with a warning: clubs join the custom championship through their real country, so a
+// file claiming 202 belongs to no championship. A folder that does not exist, is not a folder
+// or holds no readable club file sets `p.erro`.
 void lerresumos(Preparacao& p, const std::filesystem::path& raiz);
 
 // A country offered by the set-up screen (or the custom championship screen).

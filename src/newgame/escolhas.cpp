@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "competitions/selecoestorneios.h"
 #include "database/montaliga.h"
 #include "model/tipos.h"
 
@@ -12,6 +13,17 @@ int paisprincipal(const std::vector<int>& paises) {
     if (paises.empty()) return -1;
     if (std::find(paises.begin(), paises.end(), kBrasil) != paises.end()) return kBrasil;
     return paises.front();
+}
+
+int ligadadivisao(const Mundo& m, int clube) {
+    if (clube < 0) return -1;
+    for (size_t l = 0; l < m.ligas.size(); ++l) {
+        const TLiga& g = m.ligas[l];
+        for (int d = 0; d < g.numdivisoes && d < 4; ++d)
+            for (int c : g.times[static_cast<size_t>(d)])
+                if (c == clube) return static_cast<int>(l);
+    }
+    return -1;
 }
 
 namespace {
@@ -43,7 +55,7 @@ std::string confere(const Preparacao& p, const EscolhasJogo& e) {
 
 }  // namespace
 
-std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e) {
+std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e, std::vector<std::string>* avisos) {
     if (std::string erro = confere(p, e); !erro.empty()) return erro;
 
     TEstadoJogo& s = m.estado;
@@ -71,6 +83,14 @@ std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e) {
         s.ckcopamundo = e.copamundo ? 1 : 0;
         s.ckeurocopa = e.eurocopa ? 1 : 0;
         s.ckcopaamerica = e.copaamerica ? 1 : 0;
+        for (auto [competicao, ligado] : {std::pair<int, uint8_t*>{kCopaMundo, &s.ckcopamundo},
+                                          {kEurocopa, &s.ckeurocopa}, {kCopaAmerica, &s.ckcopaamerica}}) {
+            if (!*ligado) continue;
+            const std::string falta = faltaselecoes(competicao, p.selecoes);
+            if (falta.empty()) continue;
+            *ligado = 0;
+            if (avisos) avisos->push_back(falta);
+        }
         for (int pais : e.paises) m.ligas.push_back(novaliga(pais));
     }
     s.nomeliga.define(nomeliga(s.paisprincipal));

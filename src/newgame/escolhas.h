@@ -29,9 +29,15 @@ struct EscolhasJogo {
 // Brasil when it is among the countries, else the first one; -1 for none.
 int paisprincipal(const std::vector<int>& paises);
 
+// The league whose divisions hold club `clube`, or -1: only such a club can get a human coach
+// (clubs beyond a league's last division play no league match).
+int ligadadivisao(const Mundo& m, int clube);
+
 // Checks the choices against the scan, writes them into the game state, creates the league
 // records and composes them (clubs appended to an emptied club table). Returns "" on success,
-// else the message to show, with nothing changed.
-std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e);
+// else the message to show, with nothing changed. A national-team tournament whose teams the
+// database lacks is switched off, with the notice added to `avisos` when it is given.
+std::string preparaligas(Mundo& m, Preparacao& p, const EscolhasJogo& e,
+                         std::vector<std::string>* avisos = nullptr);
 
 }  // namespace tarvello

@@ -59,7 +59,7 @@ void zerajogo(Mundo& m) {
 }
 
 std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
-                            const std::function<void(int)>& progresso) {
+                            const std::function<void(int)>& progresso, std::vector<std::string>* avisos) {
     auto avanca = [&](int valor) {
         if (progresso) progresso(valor);
     };
@@ -67,6 +67,7 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
     // The load builds the state championships as its last step.
     const ResultadoCarga carga = carregamundo(m, p, progresso);
     if (!carga.ok()) return carga.erro;
+    if (avisos) avisos->insert(avisos->end(), carga.avisos.begin(), carga.avisos.end());
     avanca(40);
     carregaopcoes(m.estado, opcoes);
     zerajogo(m);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tarvello {
 
@@ -13,8 +14,9 @@ struct Preparacao;
 // counters, calendar and schedules, first date, first contracts, and the steps of later
 // subsystems. `progresso` receives 10..100. Returns the loader's message when the database could
 // not be loaded (the world is then left as it was and nothing else runs), else an empty text.
+// The loader's warnings (clubs left out) are added to `avisos` when it is given.
 std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path& opcoes,
-                     const std::function<void(int)>& progresso);
+                            const std::function<void(int)>& progresso, std::vector<std::string>* avisos = nullptr);
 
 // Every player's first contract: the current calendar date + 7 x (10 + random 0..29) days,
 // warnings cleared.

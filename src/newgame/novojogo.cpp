@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "competitions/selecoestorneios.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 
@@ -15,7 +16,19 @@ NovoJogo::NovoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, uin
 
 NovoJogo::~NovoJogo() = default;
 
-void NovoJogo::lerbase() { lerresumos(preparacao_, raiz_); }
+std::string NovoJogo::lerbase() {
+    lerresumos(preparacao_, raiz_);
+    avisos_ = preparacao_.avisos;
+    return preparacao_.erro;
+}
+
+std::string NovoJogo::faltaselecoes(int competicao) const {
+    return tarvello::faltaselecoes(competicao, preparacao_.selecoes);
+}
+
+std::vector<std::string> NovoJogo::avisosdacarga() const {
+    return {avisos_.begin() + static_cast<std::ptrdiff_t>(std::min(avisosantesdacarga_, avisos_.size())), avisos_.end()};
+}
 
 const std::array<int, 202>& NovoJogo::contagem() const { return preparacao_.clubesusaveis; }
 
@@ -28,19 +41,28 @@ std::vector<TPaisOferecido> NovoJogo::gradepersonalizada() const {
 }
 
 std::string NovoJogo::configura(const EscolhasJogo& escolhas) {
-    return preparaligas(*mundo_, preparacao_, escolhas);
+    // A second try on the set-up screen replaces the notices of the first.
+    avisos_ = preparacao_.avisos;
+    std::vector<std::string> novos;
+    std::string erro = preparaligas(*mundo_, preparacao_, escolhas, &novos);
+    if (erro.empty()) avisos_.insert(avisos_.end(), novos.begin(), novos.end());
+    return erro;
 }
 
-void NovoJogo::escolhetime(int k, int clube, int liga, const std::string& nome) {
+std::string NovoJogo::escolhetime(int k, int clube, const std::string& nome) {
     Mundo& m = *mundo_;
-    if (k < 1 || k > kMaxHumanos) return;
-    if (clube < 0 || clube >= static_cast<int>(m.times.size())) return;
+    if (k < 1 || k > kMaxHumanos) return "Técnico " + std::to_string(k) + " inválido";
+    const int liga = ligadadivisao(m, clube);
+    if (liga < 0) return "O clube " + std::to_string(clube) + " não está em nenhuma divisão de uma liga jogada";
+    if (timeescolhido(clube) && m.estado.timedotecnico[k - 1] != clube)
+        return "O clube " + m.times[static_cast<size_t>(clube)].nome.utf8() + " já foi escolhido";
     m.times[static_cast<size_t>(clube)].humano = 1;
     m.estado.timedotecnico[k - 1] = clube;
     m.estado.timeatual = clube;
-    if (liga >= 0 && liga < static_cast<int>(m.ligas.size())) m.ligas[static_cast<size_t>(liga)].temhumano = 1;
+    m.ligas[static_cast<size_t>(liga)].temhumano = 1;
     nomes_[static_cast<size_t>(k - 1)] = nome;
     preparacao_.nomestecnicos[static_cast<size_t>(k - 1)] = nome;
+    return {};
 }
 
 bool NovoJogo::timeescolhido(int clube) const {
@@ -50,7 +72,8 @@ bool NovoJogo::timeescolhido(int clube) const {
 }
 
 std::string NovoJogo::inicializa(const std::function<void(int)>& progresso) {
-    return inicializamundo(*mundo_, preparacao_, opcoes_, progresso);
+    avisosantesdacarga_ = avisos_.size();
+    return inicializamundo(*mundo_, preparacao_, opcoes_, progresso, &avisos_);
 }
 
 TPrimeiraTela NovoJogo::primeiratela() { return escolheprimeiratela(*mundo_); }

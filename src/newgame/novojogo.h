@@ -27,8 +27,10 @@ public:
     NovoJogo(const NovoJogo&) = delete;
     NovoJogo& operator=(const NovoJogo&) = delete;
 
-    // Summary scan of the club files: usable clubs per country.
-    void lerbase();
+    // Summary scan of the club and national-team files: usable clubs per country. Returns ""
+    // or, when the data folder holds no club file, the message naming it (nothing can be played).
+    // Damaged files left out are listed in `avisos`.
+    std::string lerbase();
     const std::array<int, 202>& contagem() const;
     // Rows of the real-mode grid (22+ usable clubs) and of the custom grid (1+).
     std::vector<TPaisOferecido> gradereal() const;
@@ -39,8 +41,9 @@ public:
     // (nothing changes then).
     std::string configura(const EscolhasJogo& escolhas);
 
-    // Human coach k (1-based) takes club `clube` while league `liga` is shown.
-    void escolhetime(int k, int clube, int liga, const std::string& nome);
+    // Human coach k (1-based) takes club `clube`. Only a club placed in a division of a played
+    // league can be taken, once: otherwise nothing changes and the message is returned.
+    std::string escolhetime(int k, int clube, const std::string& nome);
     bool timeescolhido(int clube) const;
     const std::array<std::string, 6>& nomestecnicos() const { return nomes_; }
 
@@ -52,6 +55,14 @@ public:
 
     Mundo& mundo() { return *mundo_; }
     const Mundo& mundo() const { return *mundo_; }
+    // Playable national teams lack for tournament `competicao`: the notice, else "".
+    std::string faltaselecoes(int competicao) const;
+    // Everything the player must be told so far, in order: damaged files left out by the scan,
+    // tournaments switched off by the set-up, clubs left out by the full load.
+    const std::vector<std::string>& avisos() const { return avisos_; }
+    // The warnings added since the set-up (those of the full load).
+    std::vector<std::string> avisosdacarga() const;
+
     // Hands the finished world to whoever runs the game.
     std::unique_ptr<Mundo> entregamundo();
 
@@ -61,6 +72,8 @@ private:
     std::unique_ptr<Mundo> mundo_;
     Preparacao preparacao_;
     std::array<std::string, 6> nomes_;
+    std::vector<std::string> avisos_;
+    size_t avisosantesdacarga_ = 0;
 };
 
 }  // namespace tarvello

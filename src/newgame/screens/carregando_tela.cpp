@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "newgame/novojogo.h"
+#include "ui/avisos.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -51,6 +52,8 @@ void TelaCarregando::trabalha() {
         return;
     }
     barra_->setValue(100);
+    // Clubs the load had to leave out: the game goes on with the others, but the player is told.
+    if (const auto avisos = jogo_.avisosdacarga(); !avisos.empty()) mostramensagem(this, textoavisos(avisos));
     emit concluido();
 }
 

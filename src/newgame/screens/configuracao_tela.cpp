@@ -11,11 +11,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "model/registros.h"
 #include "model/tipos.h"
 #include "newgame/configuracao.h"
 #include "newgame/novojogo.h"
+#include "ui/avisos.h"
 #include "ui/grade_paises.h"
 #include "ui/tela.h"
 
@@ -113,11 +118,34 @@ TelaConfiguracao::TelaConfiguracao(NovoJogo& jogo, QWidget* parent)
     connect(voltar_, &QPushButton::clicked, this, &TelaConfiguracao::voltar);
     connect(iniciar_, &QPushButton::clicked, this, &TelaConfiguracao::iniciar);
 
-    jogo_.lerbase();
+    const std::string erro = jogo_.lerbase();
     grade_ = jogo_.gradereal();
     preenchegrade();
     humanos_->setCurrentIndex(0);
     atualizalegendas();
+    // A tournament the database cannot fill is not offered; the notice below says why.
+    std::vector<std::string> avisos = jogo_.avisos();
+    for (auto [caixa, competicao] : {std::pair{copamundo_, int(kCopaMundo)}, std::pair{eurocopa_, int(kEurocopa)},
+                                     std::pair{copaamerica_, int(kCopaAmerica)}}) {
+        const std::string falta = jogo_.faltaselecoes(competicao);
+        if (falta.empty()) continue;
+        caixa->setChecked(false);
+        caixa->setEnabled(false);
+        avisos.push_back(falta);
+    }
+    controlesreais_.erase(std::remove_if(controlesreais_.begin(), controlesreais_.end(),
+                                         [](QWidget* w) { return !w->isEnabled(); }),
+                          controlesreais_.end());
+    // Told once, over the screen itself; with no club file at all there is nothing to set up.
+    if (!erro.empty() || !avisos.empty()) {
+        QTimer::singleShot(0, this, [this, erro, avisos] {
+            if (!avisos.empty()) mostramensagem(this, textoavisos(avisos));
+            if (!erro.empty()) {
+                mostramensagem(this, QString::fromStdString(erro));
+                emit voltar();
+            }
+        });
+    }
 
     resize(800, 600);
     aplicafundo(this, "img/f01.bmp");

@@ -154,7 +154,10 @@ void TelaEscolhaTime::escolhe() {
     QAbstractButton* b = grupo_->checkedButton();
     if (!b || nome_->text().isEmpty()) return;
     const int c = b->property("clube").toInt();
-    jogo_.escolhetime(k_, c, ligaselecionada(), nome_->text().toStdString());
+    if (const std::string erro = jogo_.escolhetime(k_, c, nome_->text().toStdString()); !erro.empty()) {
+        mostramensagem(this, QString::fromStdString(erro));
+        return;
+    }
     grupo_->setExclusive(false);
     b->setChecked(false);
     grupo_->setExclusive(true);
