@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 #include <map>
+#include <set>
 #include <nlohmann/json.hpp>
 
 #include "comandos.h"
@@ -32,22 +33,33 @@ std::vector<std::string> arquivosgerados(const TMundoGerado& w) {
     return v;
 }
 
-// Club and national-team files already in the destination.
-size_t arquivosdetimes(const fs::path& raiz) {
-    return listaentradas(pastatimes(raiz), ".b08", false).size() + listaentradas(pastaselecoes(raiz), ".s05", false).size();
+// Club and national-team files already in the destination (paths relative to it).
+std::vector<std::string> arquivosdetimes(const fs::path& raiz) {
+    std::vector<std::string> v;
+    for (const auto& n : listaentradas(pastatimes(raiz), ".b08", false)) v.push_back("teams/" + n);
+    for (const auto& n : listaentradas(pastaselecoes(raiz), ".s05", false)) v.push_back("teams/selecoes/" + n);
+    return v;
 }
 
-// Removes the files the previous run listed. Returns an error text, or "".
+// Removes the files the previous run listed, after checking that every club and national-team
+// file of the folder is one of them (otherwise nothing is removed). Returns an error text, or "".
 std::string apagaanterior(const fs::path& raiz) {
     std::ifstream f(pastatimes(raiz) / kLista);
     if (!f) return "não há a lista de um gerar-base anterior em " + (pastatimes(raiz) / kLista).string();
+    std::set<std::string> lista;
     std::string linha;
-    while (std::getline(f, linha)) {
-        // Only plain names below teams/: a list edited by hand never reaches outside the world.
-        if (linha.rfind("teams/", 0) != 0 || linha.find("..") != std::string::npos) continue;
+    // Only plain names below teams/: a list edited by hand never reaches outside the world.
+    while (std::getline(f, linha))
+        if (linha.rfind("teams/", 0) == 0 && linha.find("..") == std::string::npos) lista.insert(linha);
+    size_t alheios = 0;
+    for (const std::string& a : arquivosdetimes(raiz)) alheios += lista.count(a) == 0;
+    if (alheios > 0)
+        return raiz.string() + " tem " + std::to_string(alheios) +
+               " arquivos de times que o gerar-base não gravou; nada foi apagado";
+    for (const std::string& a : lista) {
         std::error_code ec;
-        fs::remove(raiz / linha, ec);
-        if (ec) return "não foi possível apagar " + (raiz / linha).string() + ": " + ec.message();
+        fs::remove(raiz / a, ec);
+        if (ec) return "não foi possível apagar " + (raiz / a).string() + ": " + ec.message();
     }
     return {};
 }
@@ -57,7 +69,7 @@ int gerarbase(const Argumentos& args) {
     const long long semente = args.inteiro("semente", 1);
     // Two seeds must never mix into one world: a folder with team files is refused, unless the
     // files are those of an earlier run and --substituir asks to remove them first.
-    if (arquivosdetimes(destino) > 0) {
+    if (!arquivosdetimes(destino).empty()) {
         if (!args.tem("substituir")) {
             std::fprintf(stderr,
                          "erro: %s já tem arquivos de times; escolha uma pasta vazia ou use --substituir para "
@@ -67,11 +79,6 @@ int gerarbase(const Argumentos& args) {
         }
         if (const std::string erro = apagaanterior(destino); !erro.empty()) {
             std::fprintf(stderr, "erro: %s\n", erro.c_str());
-            return 1;
-        }
-        if (const size_t resto = arquivosdetimes(destino); resto > 0) {
-            std::fprintf(stderr, "erro: %s ainda tem %zu arquivos de times que o gerar-base não gravou\n",
-                         destino.c_str(), resto);
             return 1;
         }
     }

@@ -55,7 +55,7 @@ std::string NovoJogo::escolhetime(int k, int clube, const std::string& nome) {
     const int liga = ligadadivisao(m, clube);
     if (liga < 0) return "O clube " + std::to_string(clube) + " não está em nenhuma divisão de uma liga jogada";
     if (timeescolhido(clube) && m.estado.timedotecnico[k - 1] != clube)
-        return "O clube " + m.times[static_cast<size_t>(clube)].nome.utf8() + " já foi escolhido";
+        return "Clube " + m.times[static_cast<size_t>(clube)].nome.utf8() + " já escolhido por outro técnico";
     m.times[static_cast<size_t>(clube)].humano = 1;
     m.estado.timedotecnico[k - 1] = clube;
     m.estado.timeatual = clube;

@@ -81,6 +81,16 @@ public:
         EXPECT_EQ(selecaosalvar(raiz, s), "");
     }
 
+    // Enough national teams for every edition of the three tournaments (returns how many).
+    int selecoesdostorneios() {
+        const int paises[] = {3,   97,  65, 104, 72, 85, 154, 159, 78, 162, 179, 192, 152, 193, 54,  52,  160,
+                              142, 171, 31, 63,  180, 21, 100,                                          // Eurocopa
+                              46,  151, 26, 198, 11,  131, 195, 60, 29, 150, 51, 42, 68,                // Copa América
+                              38,  1,   57, 129, 190, 141, 32,  107, 9, 43,  49, 0,  18, 14};           // the rest
+        for (int p : paises) selecao(p);
+        return static_cast<int>(std::size(paises));
+    }
+
     std::filesystem::path arquivo(const std::string& nome) const { return raiz / "teams" / nome; }
 
 private:

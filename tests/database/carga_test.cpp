@@ -420,36 +420,53 @@ TEST(Carga, ArquivoDoTimeHumanoQueSomeRecusaACarga) {
 TEST(Carga, SelecoesEConfederacoes) {
     BaseTeste b;
     b.clubes(kArgentina, 22);
-    b.selecao(kMexico);
-    b.selecao(kBrasil);
-    b.selecao(kItalia);
+    const int n = b.selecoesdostorneios();
     Jogo j = prepara(b, ligas({kArgentina}));
     j.m.estado.edicoes[1] = 5;
     ASSERT_TRUE(carregamundo(j.m, j.p).ok());
-    ASSERT_EQ(j.m.selecoes.size(), 3u);
+    ASSERT_EQ(static_cast<int>(j.m.selecoes.size()), n);
     EXPECT_EQ(j.m.estado.edicoes[1], 0);
     std::map<int, int> conf;
     for (const TSelecao& s : j.m.selecoes) conf[s.pais] = s.confederacao;
     EXPECT_EQ(conf[kMexico], 4);
     EXPECT_EQ(conf[kBrasil], 1);
     EXPECT_EQ(conf[kItalia], 0);
+    EXPECT_EQ(j.m.estado.ckcopamundo, 1);
+    EXPECT_EQ(j.m.estado.ckeurocopa, 1);
+    EXPECT_EQ(j.m.estado.ckcopaamerica, 1);
+    EXPECT_TRUE(j.p.avisos.empty());
 
-    // A national-team file that cannot be read stops the load; nothing of it is kept.
+    // A damaged file and a misnamed one (Brasil's team under Chile's number) are left out, each
+    // with a warning naming it; the game goes on with the others.
     {
         std::ofstream f(b.raiz / "teams" / "selecoes" / "50.s05", std::ios::binary);
         f << "curto";
     }
+    const auto pasta = b.raiz / "teams" / "selecoes";
+    std::filesystem::rename(pasta / "42.s05", pasta / "guardado");
+    std::filesystem::copy_file(pasta / "29.s05", pasta / "42.s05");
     Jogo k = prepara(b, ligas({kArgentina}));
-    const ResultadoCarga r = carregamundo(k.m, k.p);
-    EXPECT_FALSE(r.ok());
-    EXPECT_NE(r.erro.find("50.s05"), std::string::npos);
-    EXPECT_TRUE(k.m.jogadores.empty());
-    EXPECT_TRUE(k.m.selecoes.empty());
-    // Without national-team tournaments the files are not needed.
+    ASSERT_EQ(k.erro, "");
+    ASSERT_EQ(k.p.avisos.size(), 2u);
+    EXPECT_NE(k.p.avisos[0].find("teams/selecoes/42.s05"), std::string::npos) << k.p.avisos[0];
+    EXPECT_NE(k.p.avisos[1].find("teams/selecoes/50.s05"), std::string::npos) << k.p.avisos[1];
+    // Chile is missing now: the Copa América is switched off, the others stay.
+    EXPECT_EQ(k.m.estado.ckcopaamerica, 0);
+    EXPECT_EQ(k.m.estado.ckeurocopa, 1);
+    EXPECT_EQ(k.m.estado.ckcopamundo, 1);
+    ASSERT_TRUE(carregamundo(k.m, k.p).ok());
+    EXPECT_EQ(static_cast<int>(k.m.selecoes.size()), n - 1);
+
+    // With every tournament off the national teams are not loaded, and their lack is no news.
     EscolhasJogo sem = ligas({kArgentina});
     sem.copamundo = sem.eurocopa = sem.copaamerica = false;
-    Jogo s = prepara(b, sem);
-    EXPECT_TRUE(carregamundo(s.m, s.p).ok());
+    std::vector<std::string> avisos;
+    Jogo s;
+    lerresumos(s.p, b.raiz);
+    ASSERT_EQ(preparaligas(s.m, s.p, sem, &avisos), "");
+    EXPECT_TRUE(avisos.empty());
+    ASSERT_TRUE(carregamundo(s.m, s.p).ok());
+    EXPECT_TRUE(s.m.selecoes.empty());
 }
 
 TEST(Carga, ProgressoChegaA20E30EmOrdem) {

@@ -26,6 +26,7 @@ TEST(CliNovo, MundoDoNovoJogoEmJson) {
     estado(b, 12, 25);  // São Paulo: two full groups
     estado(b, 10, 18);  // Rio de Janeiro: one full group and four more
     b.clubes(11, 22);
+    b.selecoesdostorneios();  // no warning on standard error, merged into the JSON read here
     const std::string dados = "--dados " + b.raiz.string();
 
     auto [rc, s] = roda("novo " + dados + " --ligas 29,11 --estaduais --humanos-clubes 30 --semente 4 --json");

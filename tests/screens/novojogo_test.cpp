@@ -83,6 +83,7 @@ protected:
         clubes(base_, kBrasil, 24, 25);
         clubes(base_, kArgentina, 22);
         clubes(base_, kItalia, 20);  // too few for a league, enough for the custom mode
+        base_.selecoesdostorneios();
         fluxo_ = std::make_unique<FluxoJogo>(base_.raiz, base_.raiz / "tarvello.ini", 9);
         fluxo_->inicia();
     }
