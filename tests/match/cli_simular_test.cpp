@@ -145,4 +145,29 @@ TEST(CliSimular, VariasTemporadas) {
     EXPECT_EQ(s, s2);
     // A season count below one is refused.
     EXPECT_NE(roda("simular --dados " + b.raiz.string() + " --ligas 29,11 --temporadas 0").first, 0);
+
+TEST(CliSimular, DatasSemPartidasNaoContamENomesTrazemARegiao) {
+    BaseTeste b;
+    b.clubes(11, 22);
+    b.selecoesdostorneios();  // the Eurocopa stays on: season 1 has its dates
+    const std::string args = "simular --dados " + b.raiz.string() + " --ligas 11 --sistema 20 --semente 2";
+    auto [rc, s] = roda(args + " --resultados --json");
+    ASSERT_EQ(rc, 0) << s;
+    const auto j = nlohmann::json::parse(s);
+    ASSERT_TRUE(j["fimdatemporada"].get<bool>());
+    // Nothing is played on the tournament's dates while its teams are not drawn: they are passed,
+    // neither listed nor counted.
+    EXPECT_EQ(j["datasjogadas"].get<size_t>(), j["datas"].size());
+    std::set<std::string> nomes;
+    for (const auto& d : j["datas"]) {
+        EXPECT_FALSE(d["partidas"].empty()) << d["numero"];
+        nomes.insert(d["nome"].get<std::string>());
+        for (const auto& p : d["partidas"]) nomes.insert(p["nomecompeticao"].get<std::string>());
+    }
+    EXPECT_EQ(nomes, (std::set<std::string>{"Campeonato Argentino", "Copa da Argentina"}));
+
+    // --datas counts dates with matches only.
+    auto [rc2, s2] = roda(args + " --datas 5 --json");
+    ASSERT_EQ(rc2, 0);
+    EXPECT_EQ(nlohmann::json::parse(s2)["datasjogadas"], 5);
 }

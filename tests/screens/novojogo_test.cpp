@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "../database/base_teste.h"
 #include "model/mundo.h"
 #include "model/opcoes.h"
@@ -335,3 +337,49 @@ TEST(Tela, FatorDeEscala) {
 }
 
 }  // namespace
+
+TEST(ConfiguracaoAvisos, ArquivosDanificadosETorneiosSemSelecoesNumAvisoSo) {
+    BaseTeste b;
+    clubes(b, kArgentina, 22);
+    b.selecao(kBrasil);  // far from enough for any tournament
+    std::ofstream(b.raiz / "teams" / "estragado.b08") << "pouco";
+    std::filesystem::create_directories(b.raiz / "teams" / "pasta.b08");
+    Mensagens mensagens;
+    FluxoJogo fluxo(b.raiz, b.raiz / "tarvello.ini", 3);
+    fluxo.inicia();
+    clica(filho<QPushButton>(fluxo.menu(), "novojogo"));
+    TelaConfiguracao* c = fluxo.configuracao();
+    ASSERT_NE(c, nullptr);
+    QTest::qWait(20);
+    ASSERT_EQ(mensagens.textos.size(), 1);
+    const QString aviso = mensagens.textos[0];
+    EXPECT_TRUE(aviso.contains("teams/estragado.b08")) << aviso.toStdString();
+    EXPECT_TRUE(aviso.contains("teams/pasta.b08")) << aviso.toStdString();
+    for (const char* torneio : {"Copa do Mundo", "Eurocopa", "Copa América"})
+        EXPECT_TRUE(aviso.contains(torneio)) << torneio;
+    // Those tournaments are not offered; the game goes on with the readable clubs.
+    for (const char* caixa : {"copamundo", "eurocopa", "copaamerica"}) {
+        EXPECT_FALSE(filho<QCheckBox>(c, caixa)->isChecked()) << caixa;
+        EXPECT_FALSE(filho<QCheckBox>(c, caixa)->isEnabled()) << caixa;
+    }
+    // Switching to the custom mode and back does not offer them again.
+    clica(filho<QRadioButton>(c, "modofantasia"));
+    clica(filho<QRadioButton>(c, "modoreal"));
+    EXPECT_FALSE(filho<QCheckBox>(c, "eurocopa")->isEnabled());
+    EXPECT_EQ(paisesmarcados(filho<QTableWidget>(c, "ligas")).size(), 0u);
+    EXPECT_EQ(filho<QTableWidget>(c, "ligas")->rowCount(), 1);
+}
+
+TEST(ConfiguracaoAvisos, PastaSemTimesVoltaAoMenu) {
+    BaseTeste b;  // teams/ exists, without a club file
+    Mensagens mensagens;
+    FluxoJogo fluxo(b.raiz, b.raiz / "tarvello.ini", 3);
+    fluxo.inicia();
+    clica(filho<QPushButton>(fluxo.menu(), "novojogo"));
+    QTest::qWait(20);
+    ASSERT_EQ(mensagens.textos.size(), 1);
+    EXPECT_TRUE(mensagens.textos[0].startsWith(
+        QString::fromStdString("Nenhum arquivo de time em " + (b.raiz / "teams").string())))
+        << mensagens.textos[0].toStdString();
+    EXPECT_TRUE(fluxo.menu()->isVisible());
+}

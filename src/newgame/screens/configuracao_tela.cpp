@@ -128,7 +128,7 @@ TelaConfiguracao::TelaConfiguracao(NovoJogo& jogo, QWidget* parent)
     for (auto [caixa, competicao] : {std::pair{copamundo_, int(kCopaMundo)}, std::pair{eurocopa_, int(kEurocopa)},
                                      std::pair{copaamerica_, int(kCopaAmerica)}}) {
         const std::string falta = jogo_.faltaselecoes(competicao);
-        if (falta.empty()) continue;
+        if (falta.empty() || !erro.empty()) continue;
         caixa->setChecked(false);
         caixa->setEnabled(false);
         avisos.push_back(falta);
@@ -139,11 +139,15 @@ TelaConfiguracao::TelaConfiguracao(NovoJogo& jogo, QWidget* parent)
     // Told once, over the screen itself; with no club file at all there is nothing to set up.
     if (!erro.empty() || !avisos.empty()) {
         QTimer::singleShot(0, this, [this, erro, avisos] {
-            if (!avisos.empty()) mostramensagem(this, textoavisos(avisos));
-            if (!erro.empty()) {
-                mostramensagem(this, QString::fromStdString(erro));
-                emit voltar();
+            if (erro.empty()) {
+                mostramensagem(this, textoavisos(avisos));
+                return;
             }
+            // The damaged files, if any, say why the folder has nothing to play.
+            QString texto = QString::fromStdString(erro);
+            if (!avisos.empty()) texto += "\n\n" + textoavisos(avisos);
+            mostramensagem(this, texto);
+            emit voltar();
         });
     }
 
