@@ -318,11 +318,27 @@ Lido<TArquivoClube> lerclubebruto(const fs::path& arquivo) {
     return r;
 }
 
-Lido<TArquivoClube> lerclube(const fs::path& arquivo) {
-    auto r = lerclubebruto(arquivo);
+Lido<TArquivoClube> decodificaclube(std::span<const uint8_t> bytes) {
+    auto r = decodificaclubebruto(bytes);
     if (!r) return r;
-    if (std::string dano = danoclube(*r); !dano.empty()) return {std::nullopt, nomeexibido(arquivo) + ": " + dano};
+    if (std::string dano = danoclube(*r); !dano.empty()) return {std::nullopt, dano};
     saneiaclube(*r);
+    return r;
+}
+
+Lido<TSelecao> decodificaselecao(std::span<const uint8_t> bytes) {
+    auto r = decodificaselecaobruta(bytes);
+    if (!r) return r;
+    if (std::string dano = danoselecao(*r); !dano.empty()) return {std::nullopt, dano};
+    saneiaselecao(*r);
+    return r;
+}
+
+Lido<TArquivoClube> lerclube(const fs::path& arquivo) {
+    auto b = learquivo(arquivo, kTamanhoArquivoClube);
+    if (!b) return {std::nullopt, b.erro};
+    auto r = decodificaclube(*b);
+    if (!r) r.erro = nomeexibido(arquivo) + ": " + r.erro;
     return r;
 }
 
@@ -335,9 +351,10 @@ Lido<TSelecao> lerselecaobruta(const fs::path& arquivo) {
 }
 
 Lido<TSelecao> lerselecao(const fs::path& arquivo) {
-    auto r = lerselecaobruta(arquivo);
-    if (!r) return r;
-    if (std::string dano = danoselecao(*r); !dano.empty()) return {std::nullopt, nomeexibido(arquivo) + ": " + dano};
+    auto b = learquivo(arquivo, kTamanhoArquivoSelecao);
+    if (!b) return {std::nullopt, b.erro};
+    auto r = decodificaselecao(*b);
+    if (!r) return {std::nullopt, nomeexibido(arquivo) + ": " + r.erro};
     // The file name is the country: a file holding another country is misplaced, not that team.
     const std::string esperado = std::to_string(r->pais) + ".s05";
     std::string nome = nomeexibido(arquivo);
@@ -347,7 +364,6 @@ Lido<TSelecao> lerselecao(const fs::path& arquivo) {
         return {std::nullopt, nomeexibido(arquivo) + ": guarda a seleção do país " + std::to_string(r->pais) +
                                   " (" + std::string(nomepais(r->pais)) + "), que deveria estar em " + esperado};
     }
-    saneiaselecao(*r);
     return r;
 }
 

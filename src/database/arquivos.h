@@ -167,6 +167,9 @@ inline bool clubeusavel(const TCabecalhoClube& c) { return c.valido != 0 && c.ve
 
 Lido<TArquivoClube> decodificaclubebruto(std::span<const uint8_t> bytes);
 Lido<TSelecao> decodificaselecaobruta(std::span<const uint8_t> bytes);
+// The safe readers' work on a whole file's content: the record, or why it is damaged.
+Lido<TArquivoClube> decodificaclube(std::span<const uint8_t> bytes);
+Lido<TSelecao> decodificaselecao(std::span<const uint8_t> bytes);
 // Why a decoded record is damaged (see the top of this file), or "" when it is not.
 std::string danoclube(const TArquivoClube& c);
 std::string danoselecao(const TSelecao& s);
