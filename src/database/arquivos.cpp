@@ -406,10 +406,6 @@ std::vector<std::string> listaentradas(const fs::path& pasta, std::string_view e
     return nomes;
 }
 
-std::vector<std::string> listaarquivos(const fs::path& pasta, std::string_view extensao) {
-    return listaentradas(pasta, extensao, true);
-}
-
 fs::path pastatimes(const fs::path& raiz) { return raiz / "teams"; }
 fs::path pastaselecoes(const fs::path& raiz) { return raiz / "teams" / "selecoes"; }
 fs::path pastaescudos(const fs::path& raiz) { return raiz / "teams" / "escudos"; }

@@ -196,11 +196,10 @@ Lido<TSelecao> lerselecaobruta(const std::filesystem::path& arquivo);     // exa
 // is checked, not only the 81 bytes, so the summary never promises a squad the file lacks).
 Lido<TResumoLido> lerresumo(const std::filesystem::path& arquivo);
 
-// Listing: regular files of a folder whose extension matches `extensao` (e.g. ".b08", case
-// ignored), sorted by file name in byte order, so every machine sees the same order.
-// A missing folder gives an empty list.
-std::vector<std::string> listaarquivos(const std::filesystem::path& pasta, std::string_view extensao);
-// Same, with every kind of entry (folders, links, devices) when `soarquivos` is false.
+// Listing: the entries of a folder whose name ends with `extensao` (e.g. ".b08", case ignored),
+// sorted by file name in byte order, so every machine sees the same order: regular files only
+// when `soarquivos`, else every kind of entry (folders, links, devices), so that a reader can
+// report those it cannot use. A missing folder gives an empty list.
 std::vector<std::string> listaentradas(const std::filesystem::path& pasta, std::string_view extensao, bool soarquivos);
 
 // Folders below the data folder.

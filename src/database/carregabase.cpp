@@ -82,7 +82,11 @@ void avisa(const Progresso& progresso, const Leitura& l) {
 // Why a club file read again for the full load is no longer the usable club of country `pais`
 // that the scan saw ("" when it still is). In the custom championship any real country will do.
 std::string motivomudanca(const Lido<TArquivoClube>& lido, int pais, bool personalizado) {
-    if (!lido) return lido.erro;
+    if (!lido) {
+        // The caller names the file already.
+        const size_t dois = lido.erro.find(": ");
+        return dois == std::string::npos ? lido.erro : lido.erro.substr(dois + 2);
+    }
     if (!clubeutilizavel(lido->cabecalho)) return "não é mais um time jogável";
     const int agora = lido->cabecalho.pais;
     if (personalizado ? agora >= kPersonalizado : agora != pais)

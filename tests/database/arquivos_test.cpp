@@ -204,7 +204,7 @@ TEST(ArquivosTimes, ArquivosDanificadosNaoViramClubes) {
     EXPECT_FALSE(lerselecao(times / "gremiovale.b08"));  // a club is not a national team
 
     // Only real *.b08 files are listed, in byte order; the summary carries the entry name.
-    EXPECT_EQ(listaarquivos(times, ".b08"),
+    EXPECT_EQ(listaentradas(times, ".b08", true),
               (std::vector<std::string>{"curto.b08", "gremiovale.b08", "longo.b08", "vazio.b08"}));
     fs::rename(times / "gremiovale.b08", times / "Outro Nome.B08");
     auto resumos = lerresumos(d.caminho);
@@ -212,7 +212,10 @@ TEST(ArquivosTimes, ArquivosDanificadosNaoViramClubes) {
     EXPECT_EQ(resumos[0].arquivo, "Outro Nome.B08");
     EXPECT_EQ(resumos[0].resumo.arquivo.utf8(), "Outro Nome.B08");
     EXPECT_EQ(resumos[0].resumo.nome.utf8(), "Grêmio Vale");
-    EXPECT_TRUE(listaarquivos(d.caminho / "naoexiste", ".b08").empty());
+    EXPECT_TRUE(listaentradas(d.caminho / "naoexiste", ".b08", true).empty());
+    // Every kind of entry, for a reader that reports what it cannot use.
+    EXPECT_EQ(listaentradas(times, ".b08", false),
+              (std::vector<std::string>{"Outro Nome.B08", "curto.b08", "longo.b08", "pasta.b08", "vazio.b08"}));
 }
 
 TEST(ArquivosTimes, ValoresForaDaFaixaSaoReparados) {

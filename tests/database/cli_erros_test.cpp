@@ -170,19 +170,19 @@ TEST(CliErros, GerarBaseNaoMisturaDoisMundos) {
     BaseTeste b;
     const std::string destino = (b.raiz / "mundo").string();
     ASSERT_EQ(rodacli("gerar-base --destino " + destino + " --semente 3", Erros::Junto).first, 0);
-    const auto antes = tarvello::listaarquivos(b.raiz / "mundo" / "teams", ".b08");
+    const auto antes = tarvello::listaentradas(b.raiz / "mundo" / "teams", ".b08", true);
 
     // A second seed into the same folder is refused, and nothing changes.
     auto [rc, s] = erros("gerar-base --destino " + destino + " --semente 4");
     EXPECT_EQ(rc, 1);
     EXPECT_NE(s.find("--substituir"), std::string::npos) << s;
-    EXPECT_EQ(tarvello::listaarquivos(b.raiz / "mundo" / "teams", ".b08"), antes);
+    EXPECT_EQ(tarvello::listaentradas(b.raiz / "mundo" / "teams", ".b08", true), antes);
 
     // --substituir removes exactly what the last run wrote.
     ASSERT_EQ(rodacli("gerar-base --destino " + destino + " --semente 4 --substituir", Erros::Junto).first, 0);
-    const auto depois = tarvello::listaarquivos(b.raiz / "mundo" / "teams", ".b08");
+    const auto depois = tarvello::listaentradas(b.raiz / "mundo" / "teams", ".b08", true);
     ASSERT_EQ(rodacli("gerar-base --destino " + (b.raiz / "limpo").string() + " --semente 4", Erros::Junto).first, 0);
-    EXPECT_EQ(depois, tarvello::listaarquivos(b.raiz / "limpo" / "teams", ".b08"));
+    EXPECT_EQ(depois, tarvello::listaentradas(b.raiz / "limpo" / "teams", ".b08", true));
     EXPECT_NE(depois, antes);
 
     // A club file the tool did not write stays, and so the folder is still refused.

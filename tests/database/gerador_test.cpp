@@ -58,7 +58,7 @@ fs::path* MundoGerado::raiz_ = nullptr;
 
 TEST_F(MundoGerado, ClubesLegiveisUsaveisERealistas) {
     const fs::path times = pastatimes(*raiz_);
-    const auto arquivos = listaarquivos(times, ".b08");
+    const auto arquivos = listaentradas(times, ".b08", true);
     ASSERT_GT(arquivos.size(), 500u);
     std::map<int, int> porpais;
     std::map<int, int> porestado;
@@ -156,7 +156,7 @@ TEST_F(MundoGerado, SelecoesJogaveisParaTodosOsTorneios) {
     EXPECT_TRUE(erros.empty());
     std::set<int> paises;
     std::map<int, int> porconf;
-    for (const auto& nome : listaarquivos(pastaselecoes(*raiz_), ".s05")) {
+    for (const auto& nome : listaentradas(pastaselecoes(*raiz_), ".s05", true)) {
         ASSERT_EQ(fs::file_size(pastaselecoes(*raiz_) / nome), 1692u);
         auto s = lerselecaobruta(pastaselecoes(*raiz_) / nome);
         ASSERT_TRUE(s);
@@ -211,7 +211,7 @@ TEST(GeradorDeMundo, LinhaDeComando) {
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_TRUE(fs::exists(destino / "teams" / "escudos" / "nullescudo.gif"));
     EXPECT_TRUE(fs::exists(destino / "teams" / "selecoes" / "29.s05"));
-    EXPECT_GT(listaarquivos(destino / "teams", ".b08").size(), 500u);
+    EXPECT_GT(listaentradas(destino / "teams", ".b08", true).size(), 500u);
     // Without a destination the command refuses to run.
     const std::string semdestino = std::string(TARVELLO_CLI) + " gerar-base > /dev/null 2>&1";
     EXPECT_NE(std::system(semdestino.c_str()), 0);
