@@ -383,3 +383,26 @@ TEST(ConfiguracaoAvisos, PastaSemTimesVoltaAoMenu) {
         << mensagens.textos[0].toStdString();
     EXPECT_TRUE(fluxo.menu()->isVisible());
 }
+
+TEST_F(FluxoNovoJogo, ClubeDeixadoDeForaNaCargaEhAvisado) {
+    TelaConfiguracao* c = abreconfiguracao();
+    ASSERT_NE(c, nullptr);
+    marca(filho<QTableWidget>(c, "ligas"), kArgentina);
+    filho<QComboBox>(c, "sistema")->setCurrentIndex(1);
+    clica(filho<QPushButton>(c, "iniciar"));
+    TelaEscolhaTime* e = fluxo_->escolhatime();
+    ASSERT_NE(e, nullptr);
+    // Argentina's clubs were written after Brasil's 24: "C11-6" is c00030.b08. It goes bad
+    // between the team choice and the load.
+    auto* clube = filho<QRadioButton>(e, "clube_1_1");
+    if (clube->text() == "C11-6") clube = filho<QRadioButton>(e, "clube_1_2");
+    clica(clube);
+    QTest::keyClicks(filho<QLineEdit>(e, "nome"), "Ana");
+    std::filesystem::resize_file(base_.raiz / "teams" / "c00030.b08", 100);
+    clica(filho<QPushButton>(e, "iniciar"));
+    QTRY_VERIFY_WITH_TIMEOUT(fluxo_->principal() != nullptr, 20000);
+    ASSERT_EQ(mensagens_.textos.size(), 1);
+    EXPECT_TRUE(mensagens_.textos[0].contains("C11-6")) << mensagens_.textos[0].toStdString();
+    EXPECT_TRUE(mensagens_.textos[0].contains("teams/c00030.b08")) << mensagens_.textos[0].toStdString();
+    EXPECT_EQ(fluxo_->principal()->mundo().estado.numclubesliga, 21);
+}
