@@ -54,7 +54,7 @@ BENCHMARK(LeResumos)->Unit(benchmark::kMillisecond);
 
 void LeClubesCompletos(benchmark::State& s) {
     const fs::path& d = pastamundo();
-    const auto nomes = listaarquivos(pastatimes(d), ".b08");
+    const auto nomes = listaentradas(pastatimes(d), ".b08", true);
     for (auto _ : s)
         for (const auto& n : nomes) benchmark::DoNotOptimize(lerclube(pastatimes(d) / n));
     s.counters["clubes"] = static_cast<double>(nomes.size());
