@@ -15,8 +15,11 @@ void lerresumos(Preparacao& p, const std::filesystem::path& raiz) {
     for (const std::string& e : erros) p.avisos.push_back("Arquivo de time ignorado: teams/" + e);
     for (TResumoLido& r : lidos) {
         if (r.resumo.pais == kPersonalizado) {
-            p.avisos.push_back("Arquivo de time ignorado: teams/" + r.arquivo +
-                               ": país \"Personalizado\" (202), que não é um país de liga nem do campeonato personalizado");
+            // Told only for a club that could play; an unplayable one is left out silently anyway.
+            if (clubeutilizavel(r.resumo))
+                p.avisos.push_back("Arquivo de time ignorado: teams/" + r.arquivo +
+                                   ": país \"Personalizado\" (202), que não é um país de liga nem do campeonato "
+                                   "personalizado");
             continue;
         }
         if (clubeutilizavel(r.resumo)) ++p.clubesusaveis[r.resumo.pais];
