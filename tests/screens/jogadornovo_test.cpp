@@ -154,6 +154,7 @@ TEST(JogadorNovo, FecharPersonalizadoVoltaAConfiguracao) {
     BaseTeste base;
     clubes(base, kBrasil, 24, 25);
     clubes(base, 11, 22, kSemEstado);
+    base.selecoesdostorneios();  // no notice of missing national teams over the set-up screen
     FluxoJogo fluxo(base.raiz, base.raiz / "tarvello.ini", 3);
     fluxo.inicia();
     fluxo.menu()->findChild<QPushButton*>("novojogo")->click();
