@@ -57,7 +57,6 @@ long long somatemporada(const Mundo& m, Fnv& f) {
 
 int bench(const Argumentos& a) {
     const int temporadas = static_cast<int>(a.inteiro("temporadas", kTemporadasBench));
-    if (temporadas < 1) throw std::runtime_error("--temporadas deve ser 1 ou mais");
     const std::filesystem::path pasta =
         std::filesystem::temp_directory_path() / ("tarvello-bench-" + std::to_string(::getpid()));
     TMundoGerado gerado = geramundo(1);
@@ -69,12 +68,11 @@ int bench(const Argumentos& a) {
     for (const TPaisOferecido& x : paisesoferecidos(p, kMinClubesLiga))
         ligas += (ligas.empty() ? "" : ",") + std::to_string(x.pais);
     const std::string dados = pasta.string(), semente = std::to_string(kSementeBench);
-    std::vector<std::string> partes = {"bench", "--dados", dados, "--ligas", ligas, "--sistema", "10",
-                                       "--estaduais", "--sem-continentais", "--sem-selecoes", "--semente", semente,
-                                       "--opcoes", (pasta / "nenhum.ini").string()};
-    std::vector<char*> argv;
-    for (std::string& s : partes) argv.push_back(s.data());
-    const Argumentos args(static_cast<int>(argv.size()), argv.data(), 1);
+    // The sample folder has no options file: the defaults apply.
+    const std::vector<std::string> partes = {"--dados", dados, "--ligas", ligas, "--sistema", "10",
+                                             "--estaduais", "--sem-continentais", "--sem-selecoes", "--semente", semente};
+    const Comando novojogo{"bench", "", opcoesnovojogo(), {}, {}};
+    const Argumentos args(novojogo, partes);
 
     std::unique_ptr<NovoJogo> jogo = criajogo(args);
     jogo->primeiratela();
@@ -99,7 +97,11 @@ int bench(const Argumentos& a) {
     return 0;
 }
 
-Registra registro_bench("bench", "bench [--temporadas N]", bench);
+Registra registro_bench({"bench",
+                         "joga temporadas fixas do mundo de exemplo e mostra o checksum dos resultados",
+                         {{"temporadas", TipoOpcao::Inteiro, "N", "temporadas jogadas", 1, 10'000}},
+                         {},
+                         bench});
 
 }  // namespace
 }  // namespace tarvello::cli

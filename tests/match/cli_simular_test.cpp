@@ -145,6 +145,7 @@ TEST(CliSimular, VariasTemporadas) {
     EXPECT_EQ(s, s2);
     // A season count below one is refused.
     EXPECT_NE(roda("simular --dados " + b.raiz.string() + " --ligas 29,11 --temporadas 0").first, 0);
+}
 
 TEST(CliSimular, DatasSemPartidasNaoContamENomesTrazemARegiao) {
     BaseTeste b;
