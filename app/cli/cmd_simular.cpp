@@ -227,8 +227,7 @@ int simular(const Argumentos& a) {
         const double dia = m.calendario[static_cast<size_t>(data - 1)].data;
         jogadatasemtela(m, ia);
         // A date on which nothing was played (a tournament that is not held) is passed, not counted.
-        const bool teve = std::any_of(m.partidas.begin(), m.partidas.end(),
-                                      [&](const TPartida& p) { return p.data == dia && p.jogado; });
+        const bool teve = houvejogoshoje(m);
         if (teve) ++jogadas;
         if (resultados && teve) {
             nlohmann::json jogos = nlohmann::json::array();

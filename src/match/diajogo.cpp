@@ -294,6 +294,14 @@ void jogadatasemtela(Mundo& m, Interacao& ia) {
     jogadia(m, ia);
 }
 
+bool houvejogoshoje(const Mundo& m) {
+    const int d = m.estado.dataatual;
+    if (d < 1 || d > kNumDatas) return false;
+    const double dia = m.calendario[static_cast<size_t>(d - 1)].data;
+    return std::any_of(m.partidas.begin(), m.partidas.end(),
+                       [&](const TPartida& p) { return p.data == dia && p.jogado; });
+}
+
 ProximaEtapa continuar(Mundo& m, Interacao&) {
     TEstadoJogo& e = m.estado;
     const int antes = e.dataatual;

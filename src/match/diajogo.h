@@ -54,6 +54,10 @@ void jogadia(Mundo& m, Interacao& ia);
 // has his turn opened as his main screen would open it, then the day starts and is played.
 void jogadatasemtela(Mundo& m, Interacao& ia);
 
+// Whether any match was played on the current date (a date whose tournament is not held has
+// none: it is passed without a results screen and not counted).
+bool houvejogoshoje(const Mundo& m);
+
 // "Continuar >>": next date with matches, per-day data cleared, referees of the new date.
 ProximaEtapa continuar(Mundo& m, Interacao& ia);
 

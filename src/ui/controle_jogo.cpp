@@ -127,6 +127,12 @@ void ControleJogo::comecapartidas() {
 
 void ControleJogo::abreresultados() {
     Mundo& m = *mundo_;
+    if (!houvejogoshoje(m)) {
+        // Nothing was played (a tournament that is not held): no empty results screen.
+        fecha(partidas_);
+        continuar();
+        return;
+    }
     const int d = m.estado.dataatual;
     const double data = d >= 1 && d <= kNumDatas ? m.calendario[static_cast<size_t>(d - 1)].data : 0;
     fecha(resultados_);

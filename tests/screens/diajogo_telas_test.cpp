@@ -304,3 +304,27 @@ TEST(TelasDiaJogo, ResultadoComDesempateDePenaltis) {
     TelaResultados ida(m, kCopaNacional, 40000);
     EXPECT_EQ(ida.findChild<QTableWidget*>("resultados")->item(0, 1)->text(), "1 x 1");
 }
+
+// A date whose competition plays nothing (a tournament that is not held) leaves no empty
+// results screen: the game goes straight on to the next date.
+TEST(TelasDiaJogo, DataSemJogosNaoAbreResultados) {
+    FechaModais modais;
+    auto mundo = mundocomhumanos(0);
+    Mundo* m = mundo.get();
+    int vazia = -1;
+    for (int d = m->estado.dataatual; d <= kNumDatas && vazia < 0; ++d) {
+        const double dia = m->calendario[static_cast<size_t>(d - 1)].data;
+        const bool temjogo = std::any_of(m->partidas.begin(), m->partidas.end(),
+                                         [&](const TPartida& p) { return p.data == dia; });
+        if (m->calendario[static_cast<size_t>(d - 1)].competicao >= 0 && !temjogo) vazia = d;
+    }
+    ASSERT_GT(vazia, 0);
+    m->estado.dataatual = vazia;
+    m->estado.competicaoatual = m->calendario[static_cast<size_t>(vazia - 1)].competicao;
+    ControleJogo c(std::move(mundo), true);
+    c.inicia();
+    // The empty date is passed; the next one with matches is played and its results shown.
+    QTRY_VERIFY_WITH_TIMEOUT(c.resultados() != nullptr, 20000);
+    EXPECT_GT(m->estado.dataatual, vazia);
+    EXPECT_GT(c.resultados()->findChild<QTableWidget*>("resultados")->rowCount(), 0);
+}
