@@ -21,29 +21,13 @@
 #include "competitions/calendario.h"
 #include "model/hoje.h"
 #include "ui/tela.h"
+#include "principal_apoio.h"
 #include "ui/tela_principal.h"
 
 using namespace tarvello;
 using namespace tarvello::teste;
 
 namespace {
-
-std::unique_ptr<Mundo> mundohumano() {
-    auto m = std::make_unique<Mundo>(mundoliga(4, 1));
-    m->estado.dataatual = 1;
-    montacalendario(*m);
-    montajogos(*m, kLiga, 0);
-    m->times[0].humano = 1;
-    m->tecnicos[0].humano = 1;
-    m->estado.numtecnicoshumanos = 1;
-    m->estado.timedotecnico[0] = 0;
-    for (int k = 1; k < kMaxHumanos; ++k) m->estado.timedotecnico[k] = -1;
-    m->estado.timeatual = 0;
-    m->estado.tecnicoatual = 0;
-    m->ligas[0].temhumano = 1;
-    proximadata(*m);
-    return m;
-}
 
 QAction* acao(QMenuBar* barra, const QString& menu, const QString& texto) {
     for (QAction* a : barra->actions())

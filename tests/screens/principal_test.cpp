@@ -33,24 +33,6 @@ using namespace tarvello::teste;
 
 namespace {
 
-// One league of ten clubs on its first league date; club 0 is the one human coach's.
-std::unique_ptr<Mundo> mundohumano() {
-    auto m = std::make_unique<Mundo>(mundoliga(4, 1));
-    m->estado.dataatual = 1;
-    montacalendario(*m);
-    montajogos(*m, kLiga, 0);
-    m->times[0].humano = 1;
-    m->tecnicos[0].humano = 1;
-    m->estado.numtecnicoshumanos = 1;
-    m->estado.timedotecnico[0] = 0;
-    for (int k = 1; k < kMaxHumanos; ++k) m->estado.timedotecnico[k] = -1;
-    m->estado.timeatual = 0;
-    m->estado.tecnicoatual = 0;
-    m->ligas[0].temhumano = 1;
-    proximadata(*m);
-    return m;
-}
-
 struct Tela {
     explicit Tela(Mundo& m) : tela(m) {
         tela.show();
