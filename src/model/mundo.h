@@ -11,6 +11,7 @@
 #include "model/partida.h"
 #include "model/registros.h"
 #include "model/selecao.h"
+#include "model/tabelas.h"
 
 namespace tarvello {
 
@@ -36,6 +37,16 @@ struct Mundo {
     std::vector<THistoricoArtilheiro> historicoartilheiros;
     std::vector<TResultadoClube> resultadosclubes;
     std::vector<TMensagem> mensagens;  // every inbox, in posting order
+
+    std::vector<TTransferencia> transferencias;  // every completed transfer, oldest first
+    std::vector<TEmprestimo> emprestimos;        // every loan ever made
+    std::vector<TObra> obras;                    // every stadium expansion ever started
+    std::vector<TAmistoso> amistosos;            // friendlies booked this season
+    // Reports of this season's finished matches, with one spare zeroed entry at the end.
+    std::vector<TRelatorioPartida> relatorios;
+    std::array<TJogoChave, 16> chavestorneio{};  // national-team tournament knock-out ties
+    std::array<TJogoChave, 6> chavesmundial{};   // club world cup ties
+    std::vector<TContratacaoTecnico> contratacoestecnicos;
 
     TDiaJogo diajogo;  // line-ups, live matches and events of the current match day
     TControleDia controledia;
