@@ -20,9 +20,8 @@ void recontaelenco(Mundo& m, int time) {
     TTime& t = m.times[time];
     t.numjogadores = 0;
     for (auto& n : t.numporposicao) n = 0;
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        const TJogador& j = m.jogadores[i];
-        if (j.time != time) continue;
+    for (int i : elencoatual(m, time)) {
+        const TJogador& j = m.jogadores[static_cast<size_t>(i)];
         ++t.numjogadores;
         if (posicaovalida(j.posicao)) ++t.numporposicao[j.posicao];
     }
@@ -37,8 +36,7 @@ int32_t folha(int64_t soma) { return static_cast<int32_t>(std::min<int64_t>(soma
 void recalculasalarios(Mundo& m, int time) {
     if (!timevalido(m, time) || time >= static_cast<int>(m.financas.size())) return;
     int64_t soma = 0;
-    for (size_t i = 1; i < m.jogadores.size(); ++i)
-        if (m.jogadores[i].time == time) soma += m.jogadores[i].salario;
+    for (int i : elencoatual(m, time)) soma += m.jogadores[static_cast<size_t>(i)].salario;
     m.financas[time].salariosemanal = folha(soma);
 }
 
@@ -55,14 +53,12 @@ void recalculasalarios(Mundo& m) {
 void novocapitao(Mundo& m, int time) {
     if (!timevalido(m, time)) return;
     int primeiro = 0;
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        const TJogador& j = m.jogadores[i];
-        if (j.time != time) continue;
-        if (j.escalacao == 1) {
-            m.times[time].capitao = static_cast<int32_t>(i);
+    for (int i : elencoatual(m, time)) {
+        if (m.jogadores[static_cast<size_t>(i)].escalacao == 1) {
+            m.times[time].capitao = i;
             return;
         }
-        if (primeiro == 0) primeiro = static_cast<int>(i);
+        if (primeiro == 0) primeiro = i;
     }
     m.times[time].capitao = primeiro;
 }
@@ -70,10 +66,9 @@ void novocapitao(Mundo& m, int time) {
 void novocobrador(Mundo& m, int time) {
     if (!timevalido(m, time)) return;
     int escolhido[4] = {0, 0, 0, 0};  // finisher, playmaker, passer, first starter
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        const TJogador& j = m.jogadores[i];
-        if (j.time != time || j.escalacao != 1) continue;
-        const int idx = static_cast<int>(i);
+    for (int idx : elencoatual(m, time)) {
+        const TJogador& j = m.jogadores[static_cast<size_t>(idx)];
+        if (j.escalacao != 1) continue;
         if (j.habilidade1 == 9 && !escolhido[0]) escolhido[0] = idx;
         if (j.habilidade1 == 4 && !escolhido[1]) escolhido[1] = idx;
         if (j.habilidade1 == 11 && !escolhido[2]) escolhido[2] = idx;
@@ -93,6 +88,7 @@ void saidaclube(Mundo& m, int jogador) {
     const int origem = j.time;
     if (!timevalido(m, origem)) return;
     j.time = -1;
+    moveelenco(m, jogador, origem, -1);
     j.avenda = 0;
     j.escalacao = 0;
     j.soproximojogo = 0;
@@ -126,6 +122,7 @@ void mudaclube(Mundo& m, int jogador, int destino) {
         return;
     }
     j.time = destino;
+    moveelenco(m, jogador, -1, destino);
     registraevento(m, jogador, destino, "time");
     if (entrehumanos) j.soproximojogo = 1;
     recontaelenco(m, destino);

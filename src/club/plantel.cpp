@@ -368,9 +368,9 @@ void escolhenumero(Mundo& m, int jogador, int numero) {
     if (!jogadorvalido(m, jogador) || numero < 0 || numero > 28) return;
     TJogador& j = m.jogadores[jogador];
     if (numero > 0) {
-        for (size_t i = 1; i < m.jogadores.size(); ++i) {
-            TJogador& o = m.jogadores[i];
-            if (static_cast<int>(i) != jogador && o.time == j.time && o.numero == numero) o.numero = 0;
+        for (int i : elencoatual(m, j.time)) {
+            TJogador& o = m.jogadores[static_cast<size_t>(i)];
+            if (i != jogador && o.numero == numero) o.numero = 0;
         }
     }
     j.numero = numero;

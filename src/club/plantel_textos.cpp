@@ -79,9 +79,9 @@ std::vector<std::string> listanumeros(const Mundo& m, int time) {
     std::vector<std::string> r{"Sem número"};
     for (int n = 1; n <= 28; ++n) {
         std::string nome;
-        for (size_t i = 1; i < m.jogadores.size(); ++i) {
-            const TJogador& j = m.jogadores[i];
-            if (j.time == time && j.numero == n) {
+        for (int i : elencoatual(m, time)) {
+            const TJogador& j = m.jogadores[static_cast<size_t>(i)];
+            if (j.numero == n) {
                 nome = j.nome.utf8();
                 break;
             }

@@ -448,6 +448,7 @@ ResultadoCarga carregabase(Mundo& m, Preparacao& p, const Progresso& progresso) 
 
     // 10. Player histories.
     historicosiniciais(w);
+    refazelencos(w);
 
     pw.arquivos = std::move(arquivos);
     m = std::move(w);

@@ -40,8 +40,45 @@ bool escalavel(const Mundo& m, int jogador) {
     return !tipovalido(k) || m.jogadores[jogador].amarelos[k] < 3;
 }
 
-bool emcampo(const Mundo& m, int jogador) {
+namespace {
+
+bool emcampoderivado(const Mundo& m, int jogador) {
     return jogadorvalido(m, jogador) && m.jogadores[jogador].jogouhoje && disponivel(m, jogador);
+}
+
+// Sizes the kept marks to the player table, deriving them all when it changed length.
+std::vector<uint8_t>& marcasemcampo(const Mundo& m) {
+    std::vector<uint8_t>& v = m.diajogo.emcampo;
+    if (v.size() != m.jogadores.size()) {
+        v.assign(m.jogadores.size(), 0);
+        for (size_t i = 1; i < v.size(); ++i) v[i] = emcampoderivado(m, static_cast<int>(i)) ? 1 : 0;
+    }
+    return v;
+}
+
+}  // namespace
+
+bool emcampo(const Mundo& m, int jogador) {
+    return jogadorvalido(m, jogador) && marcasemcampo(m)[static_cast<size_t>(jogador)] != 0;
+}
+
+void refazemcampo(const Mundo& m, int jogador) {
+    if (!jogadorvalido(m, jogador)) return;
+    marcasemcampo(m)[static_cast<size_t>(jogador)] = emcampoderivado(m, jogador) ? 1 : 0;
+}
+
+void defineemcampo(Mundo& m, int jogador, bool entrou) {
+    if (!jogadorvalido(m, jogador)) return;
+    m.jogadores[jogador].jogouhoje = entrou ? 1 : 0;
+    refazemcampo(m, jogador);
+}
+
+std::vector<int> emcampodivergentes(const Mundo& m) {
+    std::vector<int> r;
+    const std::vector<uint8_t>& v = marcasemcampo(m);
+    for (size_t i = 1; i < v.size(); ++i)
+        if ((v[i] != 0) != emcampoderivado(m, static_cast<int>(i))) r.push_back(static_cast<int>(i));
+    return r;
 }
 
 TEscalacao* linhade(Mundo& m, int time) {
@@ -101,7 +138,7 @@ void escalajogador(Mundo& m, int time, int jogador, int slot) {
     if (j.posicao == kGoleiro) slot = kSlotGoleiro;
     if (slot < 1 || slot > 11) return;
     registraevento(m, jogador, time, "j");
-    j.jogouhoje = 1;
+    defineemcampo(m, jogador, true);
     j.jogounapartida = 1;
     (*r)[slot] = jogador;
     for (int s = kPrimeiroBanco; s <= kUltimoBanco; ++s) {
@@ -125,10 +162,10 @@ void registrasaida(Mundo& m, int jogo, int jogador, int lado) {
 
 TDisponiveis contadisponiveis(Mundo& m, int time) {
     TDisponiveis d;
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        const TJogador& j = m.jogadores[i];
-        if (j.time != time || j.posicao <= 0 || j.posicao > 4) continue;
-        if (!escalavel(m, static_cast<int>(i))) continue;
+    for (int i : elencoatual(m, time)) {
+        const TJogador& j = m.jogadores[static_cast<size_t>(i)];
+        if (j.posicao <= 0 || j.posicao > 4) continue;
+        if (!escalavel(m, i)) continue;
         ++d.porposicao[j.posicao];
         ++d.total;
     }
@@ -142,7 +179,10 @@ void cumpresuspensoes(Mundo& m) {
     for (size_t i = 1; i < m.jogadores.size(); ++i) {
         TJogador& j = m.jogadores[i];
         if (j.time < 0) continue;
-        if (j.suspensao[k] > 0) --j.suspensao[k];
+        if (j.suspensao[k] > 0) {
+            --j.suspensao[k];
+            if (j.jogouhoje) refazemcampo(m, static_cast<int>(i));
+        }
         if (j.amarelos[k] >= 3) j.amarelos[k] = 0;
     }
 }

@@ -2,6 +2,7 @@
 // Line-up rows: putting players into slots, taking them off, the line counts, availability and
 // the serving of suspensions.
 #include <string>
+#include <vector>
 
 #include "model/diajogo.h"
 
@@ -21,6 +22,12 @@ bool disponivel(const Mundo& m, int jogador);
 bool escalavel(const Mundo& m, int jogador);
 // Holds a place on the pitch: entered the match, not injured, not sent off.
 bool emcampo(const Mundo& m, int jogador);
+// Marks a player as entered (or taken off, sent off, injured) and keeps the on-pitch list right.
+void defineemcampo(Mundo& m, int jogador, bool entrou);
+// Derives again whether the player holds his place (after his availability changed).
+void refazemcampo(const Mundo& m, int jogador);
+// Players whose kept on-pitch mark differs from what their records say (empty when right).
+std::vector<int> emcampodivergentes(const Mundo& m);
 
 // The club's row of the day, or nullptr when it has none.
 TEscalacao* linhade(Mundo& m, int time);

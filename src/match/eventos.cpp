@@ -23,7 +23,7 @@ int contaemcampo(const Mundo& m, const TEscalacao& r, int posicao) {
 }
 
 void expulsa(Mundo& m, TJogos& g, int lado, int jogador) {
-    m.jogadores[jogador].jogouhoje = 0;
+    defineemcampo(m, jogador, false);
     if (g.nexpulsos[lado - 1] < 11) g.expulsos[lado - 1][g.nexpulsos[lado - 1]++] = jogador;
 }
 
@@ -222,7 +222,7 @@ void sorteiacontusao(Mundo& m, Interacao& ia, int jogo, int lado, int energia) {
 
     TJogador& j = m.jogadores[id];
     registraevento(m, id, time, "ct");
-    j.jogouhoje = 0;
+    defineemcampo(m, id, false);
     recontalinhas(m, *r);
     anotaevento(m, kEvContusao, time, id, 0, jogo);
     --t.disponiveis;
@@ -313,7 +313,7 @@ bool substituicaohumana(Mundo& m, int jogo, int lado, int slotsai, int entra) {
     registrasaida(m, jogo, sai, lado);
     (*r)[slotbanco] = 0;
     --g.substituicoes[lado - 1];
-    m.jogadores[sai].jogouhoje = 0;
+    defineemcampo(m, sai, false);
     m.jogadores[sai].cartoespartida = 0;
     escalajogador(m, time, entra, slotsai);
     anotaevento(m, kEvSubstituicao, time, sai, entra, jogo);

@@ -102,6 +102,10 @@ void iniciapartidas(Mundo& m) {
         g.acrescimos[0] = m.sorteia(3);
         g.acrescimos[1] = m.sorteia(4);
         copiatitulares(m, g);
+        // The day's kind and date are set by now: the elevens' marks are taken from them.
+        for (int lado = 1; lado <= 2; ++lado)
+            if (const TEscalacao* r = linhade(m, g.time(lado)))
+                for (int s = 1; s <= 11; ++s) refazemcampo(m, (*r)[s]);
     }
     d.minuto = 0;
     d.tempo = 1;
@@ -112,6 +116,7 @@ void encerradia(Mundo& m) {
         j.jogouhoje = 0;
         j.cartoespartida = 0;
     }
+    m.diajogo.emcampo.assign(m.jogadores.size(), 0);
     TDiaJogo& d = m.diajogo;
     d.escalacoes.clear();
     d.jogos.clear();

@@ -58,14 +58,14 @@ struct TCandidato {
 // Available players of the club, each given his default role and a minimum of energy, best first.
 std::vector<TCandidato> listacandidatos(Mundo& m, int time) {
     std::vector<TCandidato> lista;
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        TJogador& j = m.jogadores[i];
-        if (j.time != time || !escalavel(m, static_cast<int>(i))) continue;
+    for (int i : elencoatual(m, time)) {
+        TJogador& j = m.jogadores[static_cast<size_t>(i)];
+        if (!escalavel(m, i)) continue;
         j.funcao = funcaopadrao(j.posicaooriginal, j.habilidade1, j.habilidade2);
-        j.jogouhoje = 0;
+        defineemcampo(m, i, false);
         if (j.energia < 20) j.energia = 30 + m.sorteia(10);
         const int chave = std::clamp(j.forca + arredonda(0.6 * j.energia), 0, 255);
-        lista.push_back({static_cast<int>(i), static_cast<uint8_t>(chave),
+        lista.push_back({i, static_cast<uint8_t>(chave),
                          static_cast<uint8_t>(std::clamp(j.energia, 0, 255)), false});
     }
     std::stable_sort(lista.begin(), lista.end(), [](const TCandidato& a, const TCandidato& b) {

@@ -82,6 +82,8 @@ std::vector<std::string> verificadiajogo(const Mundo& m) {
         verificalinha(m, jogo, 1, erros);
         verificalinha(m, jogo, 2, erros);
     }
+    for (int j : emcampodivergentes(m)) erros.push_back("marca em campo errada do jogador " + std::to_string(j));
+    for (int t : elencosdivergentes(m)) erros.push_back("elenco do clube " + std::to_string(t) + " fora do índice");
     return erros;
 }
 

@@ -135,6 +135,10 @@ struct TDiaJogo {
     mutable double hoje = 0;
     mutable int32_t temporadahoje = -1;
     mutable int32_t datahoje = -1;
+    // Per player: on the pitch now (entered, not injured, not sent off, available for the day).
+    // Kept by the operations that put players in and take them off, so the minute never
+    // re-derives it; rebuilt whole when the player table changes length.
+    mutable std::vector<uint8_t> emcampo;
     int32_t campeaoliga = -1; // latest first-division champion of the league on screen, -1 none
     std::vector<TEscalacao> escalacoes;
     std::vector<TJogos> jogos;  // match slot i is jogos[i - 1]

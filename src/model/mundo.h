@@ -69,9 +69,32 @@ struct Mundo {
 
     Aleatorio aleatorio;
     int sorteia(int n) { return aleatorio.sorteia(n); }
+
+    // Players of every club in player-table order: derived from `TJogador::time`, never saved.
+    // Built on first use after the player or club table changes length (see `elencoatual`),
+    // kept right by the operations that move players between clubs; anything that rewrites
+    // `time` by other means calls `refazelencos`.
+    struct IndiceElencos {
+        std::vector<std::vector<int>> porclube;
+        size_t jogadores = 0;
+        size_t times = 0;
+        bool valido = false;
+    };
+    mutable IndiceElencos indiceelencos;
 };
 
-// Squad of a club: players whose club is that index, in player-table order.
+// Squad of a club: players whose club is that index, in player-table order. A copy, so the
+// caller may move players while walking it.
 std::vector<int> elenco(const Mundo& m, int time);
+// The same list without copying; it changes when a player joins or leaves the club, so do not
+// move players while walking it. Empty for an index that is not a club.
+const std::vector<int>& elencoatual(const Mundo& m, int time);
+// Rebuilds the squad index from the player table.
+void refazelencos(const Mundo& m);
+// Keeps the index right when `jogador` has just left club `de` for club `para` (-1 = none);
+// call after `time` was changed.
+void moveelenco(const Mundo& m, int jogador, int de, int para);
+// Squad lists that differ from a scan of the player table (empty when the index is right).
+std::vector<int> elencosdivergentes(const Mundo& m);
 
 }  // namespace tarvello

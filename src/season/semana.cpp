@@ -36,12 +36,12 @@ int recuperacao(int idade, bool jogou) {
 
 void verificatitulares(Mundo& m, int time) {
     const double hoje = datahoje(m);
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        TJogador& j = m.jogadores[i];
-        if (j.time != time || j.escalacao != 1) continue;
+    for (int i : elencoatual(m, time)) {
+        TJogador& j = m.jogadores[static_cast<size_t>(i)];
+        if (j.escalacao != 1) continue;
         if (j.energia < 15 && j.habilidade1 != 12) {
             j.moral = 1;
-            enviamensagem(m, time, kMsgJogador, 6, static_cast<int>(i));
+            enviamensagem(m, time, kMsgJogador, 6, i);
         }
         if (j.contratoate < hoje) {
             j.energia -= 15;

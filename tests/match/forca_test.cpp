@@ -65,6 +65,7 @@ TEST(Forca, SetorSomaOsJogadoresEmCampoComEnergiaEImproviso) {
 
     // An injured player stops counting at once.
     a2.contusaoate = hojedodia(m) + 1;
+    refazemcampo(m, r[10]);
     EXPECT_EQ(forcasetor(m, 0, kAtacante), 22 + 56);
 }
 
@@ -98,7 +99,7 @@ TEST(Forca, EnergiaMediaDosJogadoresEmCampo) {
     EXPECT_EQ(energiamedia(m, 0), 80);  // 885 / 11 = 80.45
     m.jogadores[r[2]].energia = 91;     // 896 / 11 = 81.45
     EXPECT_EQ(energiamedia(m, 0), 81);
-    m.jogadores[r[2]].jogouhoje = 0;    // off the pitch: 805 / 10
+    defineemcampo(m, r[2], false);      // off the pitch: 805 / 10
     EXPECT_EQ(energiamedia(m, 0), 80);
 }
 
@@ -118,6 +119,6 @@ TEST(Forca, FocoPeloMeioPedeArmadores) {
         m.jogadores[r[s]].habilidade1 = 4;
     }
     EXPECT_TRUE(focoadequado(m, 0));  // sc 8 > ct 6 + 1
-    m.jogadores[r[5]].jogouhoje = 0;  // only players who took part count
+    defineemcampo(m, r[5], false);    // only players who took part count
     EXPECT_FALSE(focoadequado(m, 0)); // sc 6, ct 5
 }

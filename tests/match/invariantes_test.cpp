@@ -80,12 +80,26 @@ TEST(Invariantes, VerificacaoApontaEstadosCorrompidos) {
     r[kUltimoBanco] = r[3];
     EXPECT_EQ(verificadiajogo(m).size(), 1u);
     r[kUltimoBanco] = banco;
-    for (int s = 1; s <= 11; ++s) {
-        if (!m.jogadores[r[s]].jogouhoje) continue;
-        m.jogadores[r[s]].contusaoate = hojedodia(m) + 7;
-        break;
-    }
+    int emjogo = 0;
+    for (int s = 1; s <= 11 && !emjogo; ++s)
+        if (m.jogadores[r[s]].jogouhoje) emjogo = r[s];
+    ASSERT_GT(emjogo, 0);
+    const double ate = m.jogadores[emjogo].contusaoate;
+    m.jogadores[emjogo].contusaoate = hojedodia(m) + 7;
     EXPECT_FALSE(verificadiajogo(m).empty());
+    m.jogadores[emjogo].contusaoate = ate;
+    // A player taken off behind the kept on-pitch marks' back is pointed out.
+    m.jogadores[emjogo].jogouhoje = 0;
+    EXPECT_NE(junta(verificadiajogo(m)).find("marca em campo errada do jogador " + std::to_string(emjogo)),
+              std::string::npos);
+    m.jogadores[emjogo].jogouhoje = 1;
+    // So is a player who changed clubs without the squad lists knowing.
+    ASSERT_TRUE(verificadiajogo(m).empty());
+    (void)elencoatual(m, 0);
+    const int deixa = elencoatual(m, 0).front();
+    m.jogadores[deixa].time = 1;
+    EXPECT_EQ(verificadiajogo(m).size(), 2u);  // both clubs' lists
+    m.jogadores[deixa].time = 0;
     m.diajogo.escalacoes.clear();
     EXPECT_EQ(verificadiajogo(m).size(), 2u);
 }

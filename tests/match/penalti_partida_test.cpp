@@ -140,21 +140,21 @@ TEST(PenaltiNaPartida, BatedoresECandidatosEmCampo) {
         return m.jogadores[a].posicaooriginal < m.jogadores[b].posicaooriginal;
     }));
     // Sent off or injured players are not on the pitch any more.
-    m.jogadores[r0[10]].jogouhoje = 0;
+    defineemcampo(m, r0[10], false);
     EXPECT_EQ(batedoremcampo(m, 0), r0[9]);
     EXPECT_EQ(candidatospenalti(m, 0).size(), 10u);
     EXPECT_EQ(goleiroemcampo(m, 0), r0[kSlotGoleiro]);
-    m.jogadores[r0[kSlotGoleiro]].jogouhoje = 0;
+    defineemcampo(m, r0[kSlotGoleiro], false);
     EXPECT_EQ(goleiroemcampo(m, 0), -1);
     // An outfield player moved into goal stands in for the keeper.
     m.jogadores[r0[3]].posicao = kGoleiro;
     EXPECT_EQ(goleiroemcampo(m, 0), r0[3]);
     // A side with only its keeper left sends him; with nobody, nobody.
-    for (int s = 1; s <= 10; ++s) m.jogadores[r0[s]].jogouhoje = 0;
+    for (int s = 1; s <= 10; ++s) defineemcampo(m, r0[s], false);
     EXPECT_EQ(goleiroemcampo(m, 0), -1);
-    m.jogadores[r0[kSlotGoleiro]].jogouhoje = 1;
+    defineemcampo(m, r0[kSlotGoleiro], true);
     EXPECT_EQ(batedoremcampo(m, 0), r0[kSlotGoleiro]);
-    m.jogadores[r0[kSlotGoleiro]].jogouhoje = 0;
+    defineemcampo(m, r0[kSlotGoleiro], false);
     EXPECT_EQ(batedoremcampo(m, 0), -1);
     EXPECT_TRUE(candidatospenalti(m, 0).empty());
 }
@@ -212,7 +212,7 @@ TEST(PenaltiNaPartida, EscolhaDoTecnicoEQuandoNinguemPodeCobrar) {
 
     // Nobody of the side left on the pitch: the penalty is used up and nothing is asked.
     preparadia(m, {{0, 1}});
-    for (int s = 1; s <= 11; ++s) m.jogadores[(*linhade(m, 0))[s]].jogouhoje = 0;
+    for (int s = 1; s <= 11; ++s) defineemcampo(m, (*linhade(m, 0))[s], false);
     PerguntasPenalti vazio;
     ateopenalti(m, vazio);
     EXPECT_EQ(vazio.cobradas, 0);
