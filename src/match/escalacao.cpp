@@ -58,7 +58,7 @@ std::vector<uint8_t>& marcasemcampo(const Mundo& m) {
 
 }  // namespace
 
-bool emcampo(const Mundo& m, int jogador) {
+bool emcampolento(const Mundo& m, int jogador) {
     return jogadorvalido(m, jogador) && marcasemcampo(m)[static_cast<size_t>(jogador)] != 0;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/diajogo.h"
+#include "model/mundo.h"
 
 namespace tarvello {
 
@@ -20,8 +21,14 @@ double hojedodia(const Mundo& m);
 bool disponivel(const Mundo& m, int jogador);
 // Available and fewer than 3 yellow cards in the day's kind: may be chosen for the day.
 bool escalavel(const Mundo& m, int jogador);
-// Holds a place on the pitch: entered the match, not injured, not sent off.
-bool emcampo(const Mundo& m, int jogador);
+// Holds a place on the pitch: entered the match, not injured, not sent off. Read from the marks
+// the match keeps; asked many times a minute, hence inline.
+bool emcampolento(const Mundo& m, int jogador);
+inline bool emcampo(const Mundo& m, int jogador) {
+    const std::vector<uint8_t>& v = m.diajogo.emcampo;
+    if (v.size() != m.jogadores.size()) return emcampolento(m, jogador);
+    return jogador > 0 && static_cast<size_t>(jogador) < v.size() && v[static_cast<size_t>(jogador)] != 0;
+}
 // Marks a player as entered (or taken off, sent off, injured) and keeps the on-pitch list right.
 void defineemcampo(Mundo& m, int jogador, bool entrou);
 // Derives again whether the player holds his place (after his availability changed).

@@ -5,6 +5,9 @@ namespace tarvello {
 struct Mundo;
 struct TJogador;
 
+// What a player in his natural position adds to his line: energy × strength / 100, rounded.
+int contribuicao(int energia, int forca);
+
 // Share of his strength a player gives out of his natural position.
 float fatorimprovisado(const TJogador& j);
 

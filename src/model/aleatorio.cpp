@@ -41,6 +41,5 @@ int Aleatorio::sorteia(int n) {
 
 double Aleatorio::real() { return static_cast<double>(proximo() >> 11) * 0x1.0p-53; }
 
-int arredonda(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 }  // namespace tarvello

@@ -34,6 +34,12 @@ TEST(Forca, FatorImprovisadoPorPosicaoECaracteristica) {
     EXPECT_FLOAT_EQ(fator(7, kMeioCampo), 0.01f);
 }
 
+TEST(Forca, ContribuicaoInteiraIgualAoArredondamentoDaDivisao) {
+    for (int e = -5; e <= 130; ++e)
+        for (int f = -5; f <= 255; ++f)
+            ASSERT_EQ(contribuicao(e, f), arredonda(static_cast<double>(e) * f / 100.0)) << e << " " << f;
+}
+
 TEST(Forca, SetorSomaOsJogadoresEmCampoComEnergiaEImproviso) {
     Mundo m = mundo(2);
     escala442(m, 0);

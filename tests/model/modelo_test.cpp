@@ -86,4 +86,11 @@ TEST(Aleatorio, MesmaSementeMesmaSequenciaEFaixa) {
     EXPECT_EQ(arredonda(3.5), 4);
     EXPECT_EQ(arredonda(-2.5), -2);
     EXPECT_EQ(arredonda(2.6), 3);
+    // The quick rounding agrees with the library's on halves, near-halves and large amounts.
+    for (int i = 0; i < 200000; ++i) {
+        const double base = static_cast<double>(static_cast<int64_t>(a.proximo() % 4000000001ULL) - 2000000000);
+        for (double x : {base / 2.0, base / 100.0, base / 3.0, std::nextafter(base / 2.0, 1e12),
+                         std::nextafter(base / 2.0, -1e12)})
+            ASSERT_EQ(arredonda(x), static_cast<int>(std::nearbyint(x))) << x;
+    }
 }
