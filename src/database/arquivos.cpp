@@ -56,26 +56,9 @@ void escreveregistro(std::vector<uint8_t>& v, const T& r) {
 }
 
 std::string gravabytes(const fs::path& arquivo, std::span<const uint8_t> bytes) {
-    fs::path temp = arquivo;
-    temp += ".tmp";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f) return "Não foi possível criar o arquivo " + nomeexibido(arquivo);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        f.close();
-        if (!f) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, arquivo, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
-    }
-    return {};
+    GravacaoPreparada g;
+    if (auto erro = preparagravacao(arquivo, bytes, g); !erro.empty()) return erro;
+    return confirmagravacao(g);
 }
 
 bool nomedearquivoseguro(const std::string& n) {
@@ -442,6 +425,44 @@ std::vector<TSelecao> lerselecoes(const fs::path& raiz, std::vector<std::string>
         }
     }
     return v;
+}
+
+std::string preparagravacao(const fs::path& arquivo, std::span<const uint8_t> bytes, GravacaoPreparada& g) {
+    fs::path temp = arquivo;
+    temp += ".tmp";
+    {
+        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+        if (!f) return "Não foi possível criar o arquivo " + nomeexibido(arquivo);
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.close();
+        if (!f) {
+            std::error_code ec;
+            fs::remove(temp, ec);
+            return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
+        }
+    }
+    g.destino = arquivo;
+    g.temporario = temp;
+    return {};
+}
+
+std::string confirmagravacao(GravacaoPreparada& g) {
+    if (g.temporario.empty()) return "Erro ao gravar o arquivo " + nomeexibido(g.destino);
+    std::error_code ec;
+    fs::rename(g.temporario, g.destino, ec);
+    if (ec) {
+        descartagravacao(g);
+        return "Erro ao gravar o arquivo " + nomeexibido(g.destino);
+    }
+    g.temporario.clear();
+    return {};
+}
+
+void descartagravacao(GravacaoPreparada& g) {
+    if (g.temporario.empty()) return;
+    std::error_code ec;
+    fs::remove(g.temporario, ec);
+    g.temporario.clear();
 }
 
 std::string gravaarquivo(const fs::path& arquivo, std::span<const uint8_t> bytes) { return gravabytes(arquivo, bytes); }

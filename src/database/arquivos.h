@@ -229,6 +229,19 @@ std::string gravaselecao(const std::filesystem::path& arquivo, TSelecao& selecao
 // Any bytes to a file, through a temporary file and a rename.
 std::string gravaarquivo(const std::filesystem::path& arquivo, std::span<const uint8_t> bytes);
 
+// The two halves of that write, for changes that must reach several files together: prepare
+// every file first (nothing is replaced yet), then confirm each. A failed preparation leaves
+// no temporary file behind; a failed confirmation removes its temporary file and leaves the
+// old file in place. `descartagravacao` drops a prepared write that will not be confirmed.
+struct GravacaoPreparada {
+    std::filesystem::path destino;
+    std::filesystem::path temporario;  // empty once confirmed or discarded
+};
+std::string preparagravacao(const std::filesystem::path& arquivo, std::span<const uint8_t> bytes,
+                            GravacaoPreparada& g);
+std::string confirmagravacao(GravacaoPreparada& g);
+void descartagravacao(GravacaoPreparada& g);
+
 // Confederation of a country: 1 South America, 2 Africa, 3 Asia, 4 North and Central America,
 // 5 Oceania, 0 Europe (and every country not listed). México is 1 for club competitions and 4
 // for its national team.

@@ -16,10 +16,7 @@ namespace {
 
 QIcon iconedaimagem(const TImagem& img) {
     if (img.vazia()) return {};
-    QImage q(img.largura, img.altura, QImage::Format_ARGB32);
-    for (int y = 0; y < img.altura; ++y)
-        for (int x = 0; x < img.largura; ++x) q.setPixel(x, y, img.pixel(x, y));
-    return QIcon(QPixmap::fromImage(q));
+    return QIcon(pixmapdaimagem(img));
 }
 
 QIcon iconedoarquivo(const std::filesystem::path& arquivo) {
@@ -41,6 +38,14 @@ std::filesystem::path pastadojogo() {
 }
 
 }  // namespace
+
+QPixmap pixmapdaimagem(const TImagem& img) {
+    if (img.vazia()) return {};
+    QImage q(img.largura, img.altura, QImage::Format_ARGB32);
+    for (int y = 0; y < img.altura; ++y)
+        for (int x = 0; x < img.largura; ++x) q.setPixel(x, y, img.pixel(x, y));
+    return QPixmap::fromImage(q);
+}
 
 QIcon iconebandeira(int pais) { return iconedoarquivo(arquivobandeira(pastadojogo(), pais)); }
 

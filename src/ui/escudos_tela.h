@@ -2,12 +2,17 @@
 // Crests of clubs, and flags, as small icons for grids, read once per window from teams/escudos/ in the
 // working folder. A club without a crest file (and no default crest) gets an empty icon.
 #include <QIcon>
+#include <QPixmap>
 #include <map>
 #include <string>
 
 namespace tarvello {
 
 struct Mundo;
+struct TImagem;
+
+// A decoded picture as Qt draws it (null for an empty picture).
+QPixmap pixmapdaimagem(const TImagem& img);
 
 class CacheEscudos {
 public:

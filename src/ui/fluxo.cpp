@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QLabel>
 
+#include "editor/screens/carregando_editor_tela.h"
+#include "editor/screens/editor_tela.h"
 #include "model/mundo.h"
 #include "newgame/novojogo.h"
 #include "newgame/screens/carregando_tela.h"
@@ -22,17 +24,37 @@ FluxoJogo::FluxoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, u
     : QObject(parent), raiz_(std::move(raiz)), opcoes_(std::move(opcoes)), semente_(semente) {
     menu_ = std::make_unique<MenuInicial>();
     connect(menu_.get(), &MenuInicial::novojogo, this, &FluxoJogo::novo);
+    connect(menu_.get(), &MenuInicial::editorequipes, this, &FluxoJogo::abreeditor);
 }
 
 FluxoJogo::~FluxoJogo() {
     for (QWidget* w : std::initializer_list<QWidget*>{configuracao_, personalizada_, escolha_,
-                                                      carregando_})
+                                                      carregando_, carregandoeditor_, editor_})
         delete w;
 }
 
 MenuInicial* FluxoJogo::menu() const { return menu_.get(); }
 
 TelaPrincipal* FluxoJogo::principal() const { return controle_ ? controle_->principal() : nullptr; }
+
+TelaCarregandoEditor* FluxoJogo::carregandoeditor() const { return carregandoeditor_; }
+TelaEditor* FluxoJogo::editor() const { return editor_; }
+
+void FluxoJogo::abreeditor() {
+    descarta(carregandoeditor_);
+    carregandoeditor_ = new TelaCarregandoEditor(raiz_);
+    connect(carregandoeditor_, &TelaCarregandoEditor::carregado, this, [this] {
+        editor_ = new TelaEditor(carregandoeditor_->entregabase());
+        connect(editor_, &TelaEditor::voltar, this, [this] {
+            descarta(editor_);
+            voltaaomenu();
+        });
+        editor_->show();
+        menu_->hide();
+        descarta(carregandoeditor_);
+    });
+    carregandoeditor_->show();
+}
 
 void FluxoJogo::inicia() {
     menu_->show();

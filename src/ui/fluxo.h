@@ -18,6 +18,8 @@ namespace tarvello {
 class MenuInicial;
 class NovoJogo;
 class ControleJogo;
+class TelaCarregandoEditor;
+class TelaEditor;
 
 class FluxoJogo : public QObject {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
     TelaPrincipal* principal() const;
     ControleJogo* controle() const { return controle_.get(); }
     NovoJogo* novojogo() const { return jogo_.get(); }
+    TelaCarregandoEditor* carregandoeditor() const;
+    TelaEditor* editor() const;
 
 signals:
     // The first screen of the game is open: the main screen, or (`partidas`) the match-day
@@ -52,7 +56,8 @@ private:
     void abrecarregando();
     void abreprimeiratela();
     void descarta(QWidget* w);
-    void voltaaomenu();  // the start menu again, its "loading" line hidden
+    void voltaaomenu();
+    void abreeditor();  // the team editor's loading screen, then its window  // the start menu again, its "loading" line hidden
 
     std::filesystem::path raiz_;
     std::filesystem::path opcoes_;
@@ -64,6 +69,8 @@ private:
     QPointer<TelaPersonalizada> personalizada_;
     QPointer<TelaEscolhaTime> escolha_;
     QPointer<TelaCarregando> carregando_;
+    QPointer<TelaCarregandoEditor> carregandoeditor_;
+    QPointer<TelaEditor> editor_;
 };
 
 }  // namespace tarvello
