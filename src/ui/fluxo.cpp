@@ -50,6 +50,7 @@ void FluxoJogo::abreeditor() {
             voltaaomenu();
         });
         editor_->show();
+        editor_->activateWindow();
         menu_->hide();
         descarta(carregandoeditor_);
     });

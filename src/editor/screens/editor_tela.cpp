@@ -117,7 +117,7 @@ TelaEditor::TelaEditor(std::unique_ptr<BaseEditor> base, QWidget* parent)
     auto* bEdJog = icone(this, "editarjogador", QStyle::SP_FileDialogInfoView, "Editar jogador");
     auto* bExJog = icone(this, "excluirjogador", QStyle::SP_DialogDiscardButton, "Deletar jogador (Del)");
     auto* bVoltar = icone(this, "voltar", QStyle::SP_ArrowBack, "Voltar ao menu inicial");
-    auto* bSair = icone(this, "sair", QStyle::SP_DialogCloseButton, "Sair do jogo");
+    auto* bSair = icone(this, "sair", QStyle::SP_BrowserStop, "Sair do jogo");
     botaoclubes_ = new QPushButton("Clubes", this);
     botaoclubes_->setObjectName("clubes");
     botaoselecoes_ = new QPushButton("Seleções", this);
@@ -144,13 +144,14 @@ TelaEditor::TelaEditor(std::unique_ptr<BaseEditor> base, QWidget* parent)
     listas_ = new QStackedWidget(this);
     clubes_ = criagrade(this, "listaclubes", {"id", "Clube", "", "País", "Nível"});
     clubes_->setColumnWidth(kCClube, 190);
+    clubes_->horizontalHeader()->setSectionResizeMode(kCClube, QHeaderView::Stretch);
     clubes_->setColumnWidth(kCBandeira, 40);
     clubes_->setColumnWidth(kCPais, 130);
     clubes_->setColumnWidth(kCNivel, 50);
     clubes_->horizontalHeader()->setSectionsClickable(true);
     selecoes_ = criagrade(this, "listaselecoes", {"idsel", "", "Seleção Nacional", "Nível"});
     selecoes_->setColumnWidth(kSBandeira, 40);
-    selecoes_->setColumnWidth(kSNome, 230);
+    selecoes_->horizontalHeader()->setSectionResizeMode(kSNome, QHeaderView::Stretch);
     selecoes_->setColumnWidth(kSNivel, 50);
     listas_->addWidget(clubes_);
     listas_->addWidget(selecoes_);
@@ -409,6 +410,8 @@ void TelaEditor::listtime(int clube) {
         return;
     }
     const TCabecalhoClube& h = base_->clubes[static_cast<size_t>(clube)].dados.cabecalho;
+    nome_->setVisible(true);
+    estadio_->setVisible(true);
     nomecompleto_->setText(qs(h.nomecompleto.utf8()));
     nome_->setText(qs(h.nome.utf8()));
     nivel_->setText(QString("Nível inicial: %1").arg(h.nivel));
@@ -436,10 +439,10 @@ void TelaEditor::listjogselecao(int pais) {
     }
     const TSelecao& s = base_->selecoes[static_cast<size_t>(pais)];
     nomecompleto_->setText(qs(std::string(nomepais(pais))));
-    nome_->clear();
+    nome_->setVisible(false);  // a national team has no short name nor stadium
+    estadio_->setVisible(false);
     nivel_->setText(QString("Nível: %1").arg(s.nivel));
     tecnico_->setText("Técnico: " + qs(s.tecnico.utf8()));
-    estadio_->clear();
     pais_rotulo_->setText(qs(std::string(nomepais(pais))));
     bandeira_->setPixmap(iconebandeira(pais).pixmap(kLarguraBandeira, kAlturaBandeira));
     estado_->clear();
@@ -470,6 +473,8 @@ void TelaEditor::listaelenco() {
         elenco_->setItem(linha, kJId, celula(QString::number(ordem[i] + 1)));
         auto* status = new QTableWidgetItem;
         status->setCheckState(j.titular ? Qt::Checked : Qt::Unchecked);
+        // The mark changes only through the rule (at most 11), never by the grid itself.
+        status->setFlags(status->flags() & ~Qt::ItemIsUserCheckable);
         status->setToolTip("Titular");
         elenco_->setItem(linha, kJStatus, status);
         elenco_->setItem(linha, kJEstrela, celula(j.estrela ? QString::fromUtf8("\u2605") : QString()));
