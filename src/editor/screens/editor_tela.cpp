@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -260,10 +261,7 @@ TelaEditor::TelaEditor(std::unique_ptr<BaseEditor> base, QWidget* parent)
     connect(f1, &QShortcut::activated, this, &TelaEditor::adicionajogador);
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, &TelaEditor::salvanovamente);
-    auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), elenco_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(del, &QShortcut::activated, this, &TelaEditor::excluijogador);
-    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), elenco_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(f5, &QShortcut::activated, this, &TelaEditor::envelhece);
+    elenco_->installEventFilter(this);  // Del and F5 on the squad list
     setTabOrder(clubes_, selecoes_);
     setTabOrder(selecoes_, elenco_);
 
@@ -685,6 +683,18 @@ bool TelaEditor::eventFilter(QObject* alvo, QEvent* e) {
                 soltanaselecao();
                 return true;
             }
+        }
+        return false;
+    }
+    if (alvo == elenco_ && e->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla == Qt::Key_Delete) {
+            excluijogador();
+            return true;
+        }
+        if (tecla == Qt::Key_F5) {
+            envelhece();
+            return true;
         }
         return false;
     }
