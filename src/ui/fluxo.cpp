@@ -44,7 +44,7 @@ void FluxoJogo::abreeditor() {
     descarta(carregandoeditor_);
     carregandoeditor_ = new TelaCarregandoEditor(raiz_);
     connect(carregandoeditor_, &TelaCarregandoEditor::carregado, this, [this] {
-        editor_ = new TelaEditor(carregandoeditor_->entregabase());
+        editor_ = new TelaEditor(carregandoeditor()->entregabase());
         connect(editor_, &TelaEditor::voltar, this, [this] {
             descarta(editor_);
             voltaaomenu();
