@@ -3,8 +3,10 @@
 // back to the menu; then the headless tool finds the new club usable.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSlider>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -20,6 +22,8 @@
 #include "editor/elencos.h"
 #include "editor/screens/carregando_editor_tela.h"
 #include "editor/screens/editor_tela.h"
+#include "editor/screens/campos_editor.h"
+#include "editor/screens/jogador_dialogo.h"
 #include "newgame/screens/menu_inicial.h"
 #include "ui/fluxo.h"
 #include "ui/tela.h"
@@ -199,7 +203,13 @@ TEST(TelaEditor, ClubeNovoDoMenuAoJogo) {
     tela->gradeelenco()->setCurrentCell(4, 3);
     const QString convocado = tela->gradeelenco()->item(4, 3)->text();
     tela->soltanaselecao();
+    const QString aviso1 = tela->findChild<QLabel*>("aviso")->text();
     tela->soltanaselecao();
+    const QString aviso2 = tela->findChild<QLabel*>("aviso")->text();
+    if (antesselecao < 28) {
+        EXPECT_EQ(aviso1, convocado + " copiado para a seleção: Brasil");
+        EXPECT_EQ(aviso2, convocado + " já está na seleção: Brasil");
+    }
     auto sel = lerselecaobruta(selecao);
     EXPECT_EQ(slotsusados(*sel), std::min(28, antesselecao + 1));
     if (antesselecao < 28) {
@@ -225,4 +235,48 @@ TEST(TelaEditor, ClubeNovoDoMenuAoJogo) {
     EXPECT_TRUE(fluxo.menu()->isVisible());
     EXPECT_EQ(clubesdobrasil(raiz), antes + 1);
     fs::remove_all(raiz);
+}
+
+// The player dialog's keys pick only items the list has, and follow the position.
+TEST(TelaEditor, TeclasDoDialogoDeJogador) {
+    TJogadorEditor j;
+    j.posicao = kGoleiro;
+    DialogoJogador d(true, true, j, {});
+    d.show();
+    auto* hab1 = d.findChild<QComboBox*>("habilidade1");
+    auto* hab2 = d.findChild<QComboBox*>("habilidade2");
+    ASSERT_EQ(hab1->count(), 4);
+    EXPECT_EQ(hab1->itemText(0), "F1 - Colocação");
+    EXPECT_EQ(hab2->itemText(0), "0 - Colocação");
+    QTest::keyClick(&d, Qt::Key_F3);
+    EXPECT_EQ(d.dados().habilidade1, 2);
+    QTest::keyClick(&d, Qt::Key_F7);  // a goalkeeper has four: nothing changes
+    EXPECT_EQ(d.dados().habilidade1, 2);
+    hab2->setFocus();
+    QTest::keyClick(hab2, Qt::Key_3);
+    EXPECT_EQ(d.dados().habilidade2, 3);
+    QTest::keyClick(hab2, Qt::Key_8);
+    EXPECT_EQ(d.dados().habilidade2, 3);
+    // An outfield position: ten items, stored from ability 4.
+    d.findChild<QComboBox*>("posicao")->setCurrentIndex(kAtacante);
+    QTest::keyClick(&d, Qt::Key_F10);
+    EXPECT_EQ(d.dados().habilidade1, 13);
+    EXPECT_EQ(d.dados().habilidade2, 4);  // refilled lists start on their first item
+    // Digits typed in the name stay in the name.
+    auto* nome = d.findChild<QLineEdit*>("nome");
+    nome->setFocus();
+    QTest::keyClicks(nome, "Camisa 10");
+    EXPECT_EQ(d.dados().nome, "Camisa 10");
+    EXPECT_EQ(d.dados().habilidade2, 4);
+    // The age slider stays within 16..42.
+    auto* idade = d.findChild<QSlider*>("idade");
+    idade->setValue(60);
+    EXPECT_EQ(d.dados().idade, 42);
+
+    ComboPaises paises;
+    paises.setFocus();
+    QTest::keyClick(&paises, Qt::Key_M);
+    EXPECT_TRUE(paises.currentText().startsWith("Ma"));
+    QTest::keyClick(&paises, Qt::Key_B);
+    EXPECT_EQ(paises.currentText(), "Bahamas");
 }

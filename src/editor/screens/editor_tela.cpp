@@ -220,7 +220,10 @@ TelaEditor::TelaEditor(std::unique_ptr<BaseEditor> base, QWidget* parent)
     rodape->addWidget(total_);
     rodape->addSpacing(24);
     rodape->addWidget(titulares_);
-    rodape->addStretch(1);
+    rodape->addSpacing(24);
+    aviso_ = new QLabel(this);
+    aviso_->setObjectName("aviso");
+    rodape->addWidget(aviso_, 1);
     direita->addLayout(rodape);
     corpo->addLayout(direita, 6);
     v->addLayout(corpo, 1);
@@ -281,6 +284,13 @@ int TelaEditor::slotselecionado() const {
     const int linha = elenco_->currentRow();
     if (linha < 0 || elenco_->selectedItems().isEmpty()) return -1;
     return elenco_->item(linha, kJId)->text().toInt() - 1;
+}
+
+int TelaEditor::abre(QDialog& dialogo) {
+    const int r = dialogo.exec();
+    // The keys (F1, F2, Del, F5) come back to this window, with or without a window manager.
+    activateWindow();
+    return r;
 }
 
 void TelaEditor::avisa(const std::string& erro) {
@@ -401,6 +411,7 @@ void TelaEditor::pintapainel(int32_t corfundo, int32_t cortexto) {
 
 void TelaEditor::listtime(int clube) {
     if (vistaselecoes_) return;
+    if (clube != clube_) aviso_->clear();
     clube_ = clube;
     if (!clubevalido(*base_, clube)) {
         for (QLabel* l : painel_->findChildren<QLabel*>()) l->clear();
@@ -429,6 +440,7 @@ void TelaEditor::listtime(int clube) {
 
 void TelaEditor::listjogselecao(int pais) {
     if (!vistaselecoes_) return;
+    aviso_->clear();
     pais_ = pais;
     if (!selecaoemuso(*base_, pais)) {
         for (QLabel* l : painel_->findChildren<QLabel*>()) l->clear();
@@ -495,7 +507,7 @@ void TelaEditor::adicionar() {
         TDadosSelecao d;
         DialogoSelecao dlg(base_->raiz, true, d,
                            [this](const TDadosSelecao& x) { return novaselecao(*base_, x); }, this);
-        if (dlg.exec() != QDialog::Accepted) return;
+        if (abre(dlg) != QDialog::Accepted) return;
         const int pais = dlg.dados().pais;
         const int linha = selecoes_->currentRow() + 1;
         QSignalBlocker bloqueio(selecoes_);
@@ -508,7 +520,7 @@ void TelaEditor::adicionar() {
     int novo = -1;
     DialogoClube dlg(base_->raiz, true, TDadosClube{},
                      [this, &novo](const TDadosClube& d) { return novoclube(*base_, d, &novo); }, this);
-    if (dlg.exec() != QDialog::Accepted || novo < 0) return;
+    if (abre(dlg) != QDialog::Accepted || novo < 0) return;
     {
         QSignalBlocker bloqueio(clubes_);
         clubes_->insertRow(0);
@@ -531,7 +543,7 @@ void TelaEditor::editar() {
         d.escudo = s.escudo.utf8();
         DialogoSelecao dlg(base_->raiz, false, d,
                            [this](const TDadosSelecao& x) { return editaselecao(*base_, x); }, this);
-        if (dlg.exec() != QDialog::Accepted) return;
+        if (abre(dlg) != QDialog::Accepted) return;
         if (auto* i = selecoes_->item(selecoes_->currentRow(), kSNivel))
             i->setData(Qt::DisplayRole, base_->selecoes[static_cast<size_t>(pais_)].nivel);
         listjogselecao(pais_);
@@ -552,7 +564,7 @@ void TelaEditor::editar() {
     const int clube = clube_;
     DialogoClube dlg(base_->raiz, false, d,
                      [this, clube](const TDadosClube& x) { return editaclube(*base_, clube, x); }, this);
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (abre(dlg) != QDialog::Accepted) return;
     atualizaclube(clube);
     listtime(clube);
 }
@@ -586,7 +598,7 @@ void TelaEditor::clicaescudo() {
     const int clube = clube_;
     DialogoEscudo dlg(base_->raiz, false,
                       [this, clube](const std::string& nome) { return escolheescudo(*base_, clube, nome); }, this);
-    if (dlg.exec() == QDialog::Accepted) listtime(clube);
+    if (abre(dlg) == QDialog::Accepted) listtime(clube);
 }
 
 // ---- Actions on players ----
@@ -603,7 +615,7 @@ void TelaEditor::adicionajogador() {
     j.habilidade1 = j.habilidade2 = 0;
     DialogoJogador dlg(true, !r.selecao, j,
                        [this, r](const TJogadorEditor& x) { return tarvello::adicionajogador(*base_, r, x); }, this);
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (abre(dlg) != QDialog::Accepted) return;
     listaelenco();
     atualizaclube(r.indice);
 }
@@ -615,7 +627,7 @@ void TelaEditor::editajogador() {
     DialogoJogador dlg(false, !r.selecao, jogadordoslot(*base_, r, slot),
                        [this, r, slot](const TJogadorEditor& x) { return tarvello::editajogador(*base_, r, slot, x); },
                        this);
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (abre(dlg) != QDialog::Accepted) return;
     listaelenco();
     if (!r.selecao) atualizaclube(r.indice);
 }
@@ -641,7 +653,7 @@ void TelaEditor::transferir() {
     const int slot = slotselecionado();
     if (slot < 0) return;
     DialogoTransferencia dlg(*base_, clube_, slot, this);
-    if (dlg.exec() != QDialog::Accepted) return;
+    if (abre(dlg) != QDialog::Accepted) return;
     listaelenco();
     atualizaclube(clube_);
     atualizaclube(dlg.destino());
@@ -664,8 +676,21 @@ void TelaEditor::soltanaselecao() {
     if (vistaselecoes_) return;
     const int slot = slotselecionado();
     if (slot < 0) return;
+    const TJogadorEditor j = jogadordoslot(*base_, elencoatual(), slot);
+    const QString nome = qs(j.nome);
+    const QString pais = qs(std::string(nomepais(j.pais)));
     std::string erro;
-    if (dragjogadorselecao(*base_, clube_, slot, &erro) == ResultadoCopia::Falhou) avisa(erro);
+    // The drop leaves a line under the squad, so it is never silent.
+    switch (dragjogadorselecao(*base_, clube_, slot, &erro)) {
+        case ResultadoCopia::Copiado: aviso_->setText(nome + " copiado para a seleção: " + pais); break;
+        case ResultadoCopia::SemSelecao: aviso_->setText(pais + " não tem seleção"); break;
+        case ResultadoCopia::SelecaoCheia: aviso_->setText("A seleção " + pais + " já tem 28 jogadores"); break;
+        case ResultadoCopia::JaConvocado: aviso_->setText(nome + " já está na seleção: " + pais); break;
+        case ResultadoCopia::Falhou:
+            aviso_->clear();
+            avisa(erro);
+            break;
+    }
 }
 
 bool TelaEditor::eventFilter(QObject* alvo, QEvent* e) {

@@ -12,6 +12,7 @@ class QPushButton;
 class QStackedWidget;
 class QTableWidget;
 class QToolButton;
+class QDialog;
 class QFrame;
 
 namespace tarvello {
@@ -70,6 +71,7 @@ private:
     void selecionaselecao(int pais);
     void recolore(QTableWidget* g);
     void avisa(const std::string& erro);
+    int abre(QDialog& dialogo);  // exec, then this window active again
 
     std::unique_ptr<BaseEditor> base_;
     bool vistaselecoes_ = false;
@@ -94,6 +96,7 @@ private:
     QLabel* estado_;
     QLabel* total_;
     QLabel* titulares_;
+    QLabel* aviso_;  // what a drop onto "Seleções" did
 };
 
 }  // namespace tarvello

@@ -98,14 +98,14 @@ void DialogoJogador::preenchehabilidades() {
     hab2_->setCurrentIndex(0);
 }
 
-bool DialogoJogador::atalho(const QKeyEvent* e) {
+bool DialogoJogador::atalho(const QKeyEvent* e, const QObject* alvo) {
     const int k = e->key();
     if (k >= Qt::Key_F1 && k <= Qt::Key_F10) {
         const int item = k - Qt::Key_F1;
         if (item < hab1_->count()) hab1_->setCurrentIndex(item);
         return true;
     }
-    if (k >= Qt::Key_0 && k <= Qt::Key_9 && !nome_->hasFocus() && e->modifiers() == Qt::NoModifier) {
+    if (k >= Qt::Key_0 && k <= Qt::Key_9 && alvo != nome_ && e->modifiers() == Qt::NoModifier) {
         const int item = k - Qt::Key_0;
         if (item < hab2_->count()) hab2_->setCurrentIndex(item);
         return true;
@@ -114,12 +114,13 @@ bool DialogoJogador::atalho(const QKeyEvent* e) {
 }
 
 void DialogoJogador::keyPressEvent(QKeyEvent* e) {
-    if (!atalho(e)) QDialog::keyPressEvent(e);
+    if (!atalho(e, this)) QDialog::keyPressEvent(e);
 }
 
-// The fields would take the keys first (a list opens on F4, a digit searches it).
+// The fields would take the keys first (a list opens on F4, a digit searches it); digits typed
+// into the name stay there.
 bool DialogoJogador::eventFilter(QObject* alvo, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && atalho(static_cast<QKeyEvent*>(e))) return true;
+    if (e->type() == QEvent::KeyPress && atalho(static_cast<QKeyEvent*>(e), alvo)) return true;
     return QDialog::eventFilter(alvo, e);
 }
 

@@ -31,7 +31,7 @@ protected:
     bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
-    bool atalho(const QKeyEvent* e);
+    bool atalho(const QKeyEvent* e, const QObject* alvo);
     void preenchehabilidades();
     void confirma();
 
