@@ -11,6 +11,7 @@
 #include "editor/clubes.h"
 #include "editor/elencos.h"
 #include "editor/selecoes.h"
+#include "newgame/escolhas.h"
 
 #include "../database/base_teste.h"
 
@@ -519,4 +520,32 @@ TEST(EditorListas, LetraEscolheOPais) {
     EXPECT_EQ(nomepais(paisdaletra(paises, 'M')).substr(0, 2), "Ma");
     EXPECT_EQ(nomepais(paisdaletra(paises, 'I')).substr(0, 1), "I");
     EXPECT_EQ(paisdaletra(paises, '#'), -1);
+}
+
+// A club made in the editor is read by a new game like any other: it joins its country's league.
+TEST_F(Editor, ClubeDoEditorEntraNoNovoJogo) {
+    clubes(11, 44, 20);
+    BaseEditor b = carregatimes(raiz);
+    TDadosClube d = dadosclube("novo");
+    d.pais = 11;
+    d.estado = kSemEstado;
+    d.nome = "Clube do Editor";
+    d.nivel = 25;
+    int c = -1;
+    ASSERT_EQ(novoclube(b, d, &c), "");
+    for (int k = 0; k < 18; ++k) ASSERT_EQ(adicionajogador(b, RefElenco{false, c}, jogador("J" + std::to_string(k), k < 2 ? 0 : 1 + k % 4, 11)), "");
+
+    Preparacao p;
+    lerresumos(p, raiz);
+    Mundo m;
+    EscolhasJogo e;
+    e.paises = {11};
+    e.sistemadisputa = 2;
+    e.numtecnicoshumanos = 0;
+    ASSERT_EQ(preparaligas(m, p, e), "");
+    int achado = -1;
+    for (size_t i = 0; i < m.times.size(); ++i)
+        if (m.times[i].nome == "Clube do Editor") achado = static_cast<int>(i);
+    ASSERT_GE(achado, 0);
+    EXPECT_GE(ligadadivisao(m, achado), 0);
 }
