@@ -12,6 +12,14 @@ std::string validaescudoselecao(const BaseEditor& b, const std::string& escudo) 
     return confereescudo(b.raiz, escudo, true);
 }
 
+std::string escolheescudoselecao(BaseEditor& b, int pais, const std::string& escudo) {
+    if (!selecaoemuso(b, pais)) return "Seleção inexistente";
+    if (auto erro = validaescudoselecao(b, escudo); !erro.empty()) return erro;
+    TSelecao s = b.selecoes[static_cast<size_t>(pais)];
+    s.escudo.define(escudo);
+    return salvaselecao(b, s);
+}
+
 namespace {
 
 std::string preenche(const BaseEditor& b, TSelecao& s, const TDadosSelecao& d) {

@@ -24,5 +24,8 @@ std::string novaselecao(BaseEditor& b, const TDadosSelecao& d);
 std::string editaselecao(BaseEditor& b, const TDadosSelecao& d);
 // Why a national team's crest cannot be stored (too long, picture unreadable), or "".
 std::string validaescudoselecao(const BaseEditor& b, const std::string& escudo);
+// The crest chosen for a national team in use: checked as above (the old crest stays when it is
+// refused), stored and written at once.
+std::string escolheescudoselecao(BaseEditor& b, int pais, const std::string& escudo);
 
 }  // namespace tarvello

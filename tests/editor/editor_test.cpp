@@ -492,6 +492,11 @@ TEST_F(Editor, SelecaoNovaEEditada) {
     EXPECT_EQ(lido->nivel, 25);
     EXPECT_TRUE(lido->tecnico == "Novo");
     EXPECT_TRUE(lido->escudo == "arg");
+    // A crest chosen on its own is written at once; one that cannot be read keeps the old one.
+    EXPECT_EQ(escolheescudoselecao(b, 11, "falta"), "Não foi possível carregar o escudo falta");
+    escudo(raiz, "arg2", true);
+    ASSERT_EQ(escolheescudoselecao(b, 11, "arg2"), "");
+    EXPECT_TRUE(lerselecaobruta(raiz / "teams" / "selecoes" / "11.s05")->escudo == "arg2");
 }
 
 TEST(EditorListas, OrdemPorPaisNivelENome) {

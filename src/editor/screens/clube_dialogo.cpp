@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "database/escudos.h"
+#include "editor/escudoeditor.h"
 #include "editor/screens/campos_editor.h"
 #include "editor/screens/escudo_dialogo.h"
 #include "ui/escudos_tela.h"
@@ -118,7 +119,8 @@ TDadosClube DialogoClube::dados() const {
 }
 
 void DialogoClube::escolheescudo() {
-    DialogoEscudo d(raiz_, false, {}, this);
+    // A crest whose picture cannot be read is refused there and then.
+    DialogoEscudo d(raiz_, false, [this](const std::string& nome) { return confereescudo(raiz_, nome, false); }, this);
     if (d.exec() != QDialog::Accepted) return;
     nomeescudo_ = d.escolhido();
     escudo_->setText(qs(nomeescudo_));

@@ -505,8 +505,9 @@ void TelaEditor::listaelenco() {
 void TelaEditor::adicionar() {
     if (vistaselecoes_) {
         TDadosSelecao d;
-        DialogoSelecao dlg(base_->raiz, true, d,
-                           [this](const TDadosSelecao& x) { return novaselecao(*base_, x); }, this);
+        DialogoSelecao dlg(
+            base_->raiz, true, d, [this](const TDadosSelecao& x) { return novaselecao(*base_, x); },
+            [this](const std::string& nome) { return validaescudoselecao(*base_, nome); }, this);
         if (abre(dlg) != QDialog::Accepted) return;
         const int pais = dlg.dados().pais;
         const int linha = selecoes_->currentRow() + 1;
@@ -541,9 +542,13 @@ void TelaEditor::editar() {
         d.corfundo = s.corfundo;
         d.cortexto = s.cortexto;
         d.escudo = s.escudo.utf8();
-        DialogoSelecao dlg(base_->raiz, false, d,
-                           [this](const TDadosSelecao& x) { return editaselecao(*base_, x); }, this);
-        if (abre(dlg) != QDialog::Accepted) return;
+        const int pais = pais_;
+        DialogoSelecao dlg(
+            base_->raiz, false, d, [this](const TDadosSelecao& x) { return editaselecao(*base_, x); },
+            [this, pais](const std::string& nome) { return escolheescudoselecao(*base_, pais, nome); }, this);
+        const bool ok = abre(dlg) == QDialog::Accepted;
+        listjogselecao(pais_);  // a crest may have been stored even when the dialog was cancelled
+        if (!ok) return;
         if (auto* i = selecoes_->item(selecoes_->currentRow(), kSNivel))
             i->setData(Qt::DisplayRole, base_->selecoes[static_cast<size_t>(pais_)].nivel);
         listjogselecao(pais_);

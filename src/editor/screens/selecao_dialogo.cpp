@@ -16,8 +16,9 @@
 namespace tarvello {
 
 DialogoSelecao::DialogoSelecao(const std::filesystem::path& raiz, bool novo, const TDadosSelecao& atual,
-                               std::function<std::string(const TDadosSelecao&)> confirma, QWidget* parent)
-    : QDialog(parent), raiz_(raiz), confirma_(std::move(confirma)) {
+                               std::function<std::string(const TDadosSelecao&)> confirma,
+                               std::function<std::string(const std::string&)> confirmaescudo, QWidget* parent)
+    : QDialog(parent), raiz_(raiz), confirma_(std::move(confirma)), confirmaescudo_(std::move(confirmaescudo)) {
     setObjectName("TForm73");
     setWindowTitle(novo ? "Adicionar Seleção" : "Editar Seleção");
     auto* v = new QVBoxLayout(this);
@@ -82,7 +83,7 @@ TDadosSelecao DialogoSelecao::dados() const {
 }
 
 void DialogoSelecao::escolheescudo() {
-    DialogoEscudo d(raiz_, true, {}, this);
+    DialogoEscudo d(raiz_, true, confirmaescudo_, this);
     if (d.exec() != QDialog::Accepted) return;
     nomeescudo_ = d.escolhido();
     escudo_->setText(qs(nomeescudo_));

@@ -20,8 +20,11 @@ class DialogoSelecao : public QDialog {
     Q_OBJECT
 public:
     // `novo`: adding (the country can be chosen), else editing `atual` (country fixed).
+    // `confirmaescudo` checks a chosen crest (and, while editing, stores it at once); a refused
+    // crest keeps the crest choice open.
     DialogoSelecao(const std::filesystem::path& raiz, bool novo, const TDadosSelecao& atual,
-                   std::function<std::string(const TDadosSelecao&)> confirma, QWidget* parent = nullptr);
+                   std::function<std::string(const TDadosSelecao&)> confirma,
+                   std::function<std::string(const std::string&)> confirmaescudo, QWidget* parent = nullptr);
     TDadosSelecao dados() const;
 
 private:
@@ -30,6 +33,7 @@ private:
 
     std::filesystem::path raiz_;
     std::function<std::string(const TDadosSelecao&)> confirma_;
+    std::function<std::string(const std::string&)> confirmaescudo_;
     ComboPaises* pais_;
     QLineEdit* tecnico_;
     QSpinBox* nivel_;
