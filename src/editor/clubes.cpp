@@ -56,6 +56,8 @@ std::string validanomearquivo(const BaseEditor& b, const std::string& nome) {
             return "Nome de arquivo inválido: use apenas letras, números, espaços, \"-\" e \"_\"";
         ++caracteres;
     }
+    if (nome.front() == ' ' || nome.back() == ' ')
+        return "Nome de arquivo inválido: não comece nem termine com espaço";
     if (caracteres > kMaxNomeArquivo)
         return "Nome de arquivo com mais de " + std::to_string(kMaxNomeArquivo) + " caracteres";
     const std::string alvo = nome + ".b08";

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QTimer>
 
 #include "editor/screens/carregando_editor_tela.h"
 #include "editor/screens/editor_tela.h"
@@ -13,6 +14,7 @@
 #include "newgame/screens/escolha_time_tela.h"
 #include "newgame/screens/menu_inicial.h"
 #include "newgame/screens/personalizado_tela.h"
+#include "ui/avisos.h"
 #include "ui/tela.h"
 #include "ui/controle_jogo.h"
 #include "ui/tela_principal.h"
@@ -52,6 +54,11 @@ void FluxoJogo::abreeditor() {
         editor_->show();
         editor_->activateWindow();
         menu_->hide();
+        // Files the editor could not read are named once, over its window.
+        if (const auto& avisos = carregandoeditor()->avisos(); !avisos.empty()) {
+            const QString texto = textoavisos(avisos);
+            QTimer::singleShot(0, editor_, [this, texto] { mostramensagem(editor_, texto); });
+        }
         descarta(carregandoeditor_);
     });
     carregandoeditor_->show();

@@ -103,9 +103,14 @@ TEST_F(Editor, CarregaTudoEListaSoAVersao8) {
     auto c = lerclubebruto(arquivo(velho));
     c->cabecalho.versao = 7;
     ASSERT_EQ(gravaarquivo(arquivo(velho), codificaclube(*c)), "");
-    b = carregatimes(raiz);
+    // A damaged file is left out and named.
+    { std::ofstream(arquivo("curto.b08")) << "curto"; }
+    std::vector<std::string> erros;
+    b = carregatimes(raiz, {}, &erros);
     EXPECT_EQ(b.clubes.size(), 2u);
     EXPECT_EQ(clubeslistados(b), std::vector<int>{0});
+    ASSERT_EQ(erros.size(), 1u);
+    EXPECT_NE(erros[0].find("curto.b08"), std::string::npos);
 }
 
 TEST_F(Editor, NovoClubeGravaExatamenteOQueFoiDigitado) {
@@ -163,6 +168,7 @@ TEST_F(Editor, NovoClubeRecusadoNaoCriaArquivo) {
     const std::string invalido = "Nome de arquivo inválido: use apenas letras, números, espaços, \"-\" e \"_\"";
     for (const char* nome : {"..", "../fora", "a/b", "a\\b", "a.b08", "x.", "tab\there"}) recusa(dadosclube(nome), invalido);
     recusa(dadosclube("abcdefghijklmnopqrstuv"), "Nome de arquivo com mais de 21 caracteres");
+    recusa(dadosclube(" espaco"), "Nome de arquivo inválido: não comece nem termine com espaço");
     d = dadosclube("Sem Estado");
     d.estado = kSemEstado;
     recusa(d, "Estado não informado");

@@ -51,7 +51,7 @@ void TelaCarregandoEditor::trabalha() {
             total_->setText(QString("Total de Equipes: %1").arg(lidos));
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
-    }));
+    }, &avisos_));
     total_->setText(QString("Total de Equipes: %1").arg(base_->clubes.size()));
     QApplication::restoreOverrideCursor();
     emit carregado();

@@ -20,6 +20,8 @@ public:
     // The loaded working set, once `carregado` was emitted.
     std::unique_ptr<BaseEditor> entregabase() { return std::move(base_); }
     int progresso() const;
+    // The files left out by the load (damaged, unreadable), one text each naming the file.
+    const std::vector<std::string>& avisos() const { return avisos_; }
 
 signals:
     void carregado();
@@ -33,6 +35,7 @@ private:
 
     std::filesystem::path raiz_;
     std::unique_ptr<BaseEditor> base_;
+    std::vector<std::string> avisos_;
     QProgressBar* barra_;
     QLabel* total_;
     bool iniciado_ = false;
