@@ -30,6 +30,8 @@ DialogoTransferencia::DialogoTransferencia(BaseEditor& b, int clube, int slot, Q
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grade_->verticalHeader()->setVisible(false);
+    grade_->verticalHeader()->setDefaultSectionSize(22);
+    grade_->setIconSize(QSize(24, 16));
     grade_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grade_->setColumnWidth(2, 36);
     grade_->setColumnWidth(3, 150);
