@@ -280,3 +280,66 @@ TEST(TelaEditor, TeclasDoDialogoDeJogador) {
     QTest::keyClick(&paises, Qt::Key_B);
     EXPECT_EQ(paises.currentText(), "Bahamas");
 }
+
+// National teams in the editor window: a new one, its players, at most eleven starters.
+TEST(TelaEditor, SelecaoNovaComTitulares) {
+    const fs::path raiz = teste::pastatemporaria("tarvello_editor_selecao");
+    fs::remove_all(raiz);
+    fs::create_directories(raiz / "teams" / "selecoes");
+    TSelecao brasil{};
+    brasil.pais = kBrasil;
+    brasil.nivel = 20;
+    brasil.tecnico.define("Técnico");
+    ASSERT_EQ(selecaosalvar(raiz, brasil), "");
+    Mensagens mensagens;
+    TelaEditor tela(std::make_unique<BaseEditor>(carregatimes(raiz)));
+    tela.show();
+    tela.mostraselecoes();
+    ASSERT_EQ(tela.gradeselecoes()->rowCount(), 1);
+
+    // Brasil exists already: the dialog says so and stays open until cancelled.
+    quandoabrir([&](QWidget* d) {
+        EXPECT_EQ(d->objectName(), "TForm73");
+        EXPECT_EQ(d->windowTitle(), "Adicionar Seleção");
+        escolhe(d, "pais", kBrasil);
+        digita(d, "tecnico", "Outro");
+        QTest::keyClick(d, Qt::Key_Return);
+        EXPECT_TRUE(d->isVisible());
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    tela.adicionar();
+    ASSERT_EQ(mensagens.textos.size(), 1);
+    EXPECT_EQ(mensagens.textos[0], "Esta seleção já existe, você pode edita-la clicando em editar");
+
+    quandoabrir([&](QWidget* d) {
+        escolhe(d, "pais", 11);
+        digita(d, "tecnico", "Técnico Argentino");
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    tela.adicionar();
+    ASSERT_EQ(tela.gradeselecoes()->rowCount(), 2);
+    EXPECT_EQ(tela.selecaoatual(), 11);
+    EXPECT_EQ(tela.gradeselecoes()->currentRow(), 1);  // after the row that was selected
+    ASSERT_TRUE(fs::exists(raiz / "teams" / "selecoes" / "11.s05"));
+
+    for (int k = 0; k < 12; ++k) {
+        quandoabrir([&, k](QWidget* d) {
+            EXPECT_EQ(d->findChild<QComboBox*>("pais"), nullptr);  // a national team's players are its own
+            digita(d, "nome", QString("Atleta %1").arg(k));
+            d->findChild<QComboBox*>("posicao")->setCurrentIndex(k == 0 ? 0 : 3);
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        tela.adicionajogador();
+    }
+    EXPECT_EQ(tela.gradeelenco()->rowCount(), 12);
+    for (int linha = 0; linha < 12; ++linha) tela.alternatitular(linha);
+    auto s = lerselecaobruta(raiz / "teams" / "selecoes" / "11.s05");
+    ASSERT_TRUE(s);
+    int titulares = 0;
+    for (int k = 0; k < 28; ++k) titulares += s->escalacao[k];
+    EXPECT_EQ(titulares, 11);
+    EXPECT_EQ(s->numjogadores, 12);
+    EXPECT_EQ(tela.findChild<QLabel*>("total")->text(), "Total:12 jogadores");
+    EXPECT_EQ(mensagens.textos.size(), 1);
+    fs::remove_all(raiz);
+}
