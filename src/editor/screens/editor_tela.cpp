@@ -247,7 +247,9 @@ TelaEditor::TelaEditor(std::unique_ptr<BaseEditor> base, QWidget* parent)
     connect(clubes_, &QTableWidget::cellDoubleClicked, this, &TelaEditor::editar);
     connect(selecoes_, &QTableWidget::cellDoubleClicked, this, &TelaEditor::editar);
     connect(clubes_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TelaEditor::ordenaclubes);
-    connect(elenco_, &QTableWidget::cellDoubleClicked, this, &TelaEditor::editajogador);
+    connect(elenco_, &QTableWidget::cellDoubleClicked, this, [this](int, int coluna) {
+        if (coluna != kJStatus) editajogador();  // quick clicks on the mark only toggle it
+    });
     connect(elenco_, &QTableWidget::cellClicked, this, [this](int linha, int coluna) {
         if (coluna == kJStatus) alternatitular(linha);
     });
