@@ -10,6 +10,12 @@ namespace tarvello {
 
 QColor corqt(int32_t cor) { return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF); }
 
+void devolvefoco(QWidget* campo) {
+    if (!campo) return;
+    campo->window()->activateWindow();
+    campo->setFocus();
+}
+
 int32_t corarquivo(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 ComboPaises::ComboPaises(QWidget* parent) : QComboBox(parent) {

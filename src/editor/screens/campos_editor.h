@@ -15,6 +15,9 @@ inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 inline std::string us(const QString& s) { return s.trimmed().toStdString(); }
 
 QColor corqt(int32_t cor);
+// After a message box: the dialog active again (also without a window manager), the cursor in
+// `campo`.
+void devolvefoco(QWidget* campo);
 int32_t corarquivo(const QColor& c);
 
 // Every country but "Personalizado", with its flag; the item data is the country index.

@@ -130,6 +130,20 @@ void DialogoClube::escolheescudo() {
 void DialogoClube::confirma() {
     if (auto erro = confirma_ ? confirma_(dados()) : std::string(); !erro.empty()) {
         mostramensagem(this, qs(erro));
+        // Back to the field to mend: the first empty one, else the file name or the state.
+        for (QLineEdit* e : {nomecompleto_, nome_, tecnico_, estadio_, arquivo_})
+            if (e && e->text().trimmed().isEmpty()) {
+                devolvefoco(e);
+                return;
+            }
+        if (arquivo_ && qs(erro).contains("rquivo")) {
+            devolvefoco(arquivo_);
+            arquivo_->selectAll();
+        } else if (qs(erro).startsWith("Estado")) {
+            devolvefoco(estado_);
+        } else {
+            devolvefoco(nomecompleto_);
+        }
         return;
     }
     accept();

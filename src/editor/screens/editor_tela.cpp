@@ -296,7 +296,9 @@ int TelaEditor::abre(QDialog& dialogo) {
 }
 
 void TelaEditor::avisa(const std::string& erro) {
-    if (!erro.empty()) mostramensagem(this, qs(erro));
+    if (erro.empty()) return;
+    mostramensagem(this, qs(erro));
+    activateWindow();
 }
 
 void TelaEditor::recolore(QTableWidget* g) {
@@ -580,8 +582,11 @@ void TelaEditor::excluir() {
     if (vistaselecoes_ || !clubevalido(*base_, clube_)) return;
     const QString nome = qs(base_->clubes[static_cast<size_t>(clube_)].dados.cabecalho.nome.utf8());
     if (!pergunta(this, "Quer mesmo excluir o time " + nome +
-                            ". Campeonatos podem deixar de funcionar corretamente por isso."))
+                            ". Campeonatos podem deixar de funcionar corretamente por isso.")) {
+        activateWindow();
         return;
+    }
+    activateWindow();
     if (auto erro = excluiclube(*base_, clube_); !erro.empty()) {
         avisa(erro);
         return;

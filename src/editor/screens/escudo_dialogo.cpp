@@ -79,6 +79,7 @@ void DialogoEscudo::ok() {
     if (confirma_) {
         if (auto erro = confirma_(nome); !erro.empty()) {
             mostramensagem(this, qs(erro));
+            devolvefoco(lista_);
             return;
         }
     }

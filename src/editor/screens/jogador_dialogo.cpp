@@ -139,6 +139,7 @@ TJogadorEditor DialogoJogador::dados() const {
 void DialogoJogador::confirma() {
     if (auto erro = confirma_ ? confirma_(dados()) : std::string(); !erro.empty()) {
         mostramensagem(this, qs(erro));
+        devolvefoco(nome_);
         return;
     }
     accept();

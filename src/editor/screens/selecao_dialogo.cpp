@@ -96,6 +96,7 @@ void DialogoSelecao::escolheescudo() {
 void DialogoSelecao::confirma() {
     if (auto erro = confirma_ ? confirma_(dados()) : std::string(); !erro.empty()) {
         mostramensagem(this, qs(erro));
+        devolvefoco(tecnico_);
         return;
     }
     accept();
