@@ -273,15 +273,15 @@ std::string transferejogador(BaseEditor& b, int slot, int de, int para) {
         descartagravacao(gdestino);
         return erro;
     }
+    // The target's file exactly as it is now, to put back if the source cannot follow.
+    auto lido = learquivo(arquivodoclube(b, para), kTamanhoArquivoClube);
+    const std::vector<uint8_t> antigo = lido ? *lido : codificaclube(destinoantigo);
     if (auto erro = confirmagravacao(gdestino); !erro.empty()) {
         descartagravacao(gorigem);
         return erro;
     }
     if (auto erro = confirmagravacao(gorigem); !erro.empty()) {
-        // The target already holds the player: put its old file back.
-        TArquivoClube volta = destinoantigo;
-        if (auto erro2 = gravaclube(arquivodoclube(b, para), volta); !erro2.empty())
-            return erro + "; " + erro2;
+        if (auto erro2 = gravaarquivo(arquivodoclube(b, para), antigo); !erro2.empty()) return erro + "; " + erro2;
         return erro;
     }
     b.clubes[static_cast<size_t>(para)].dados = destino;
