@@ -27,16 +27,6 @@ float fatorimprovisado(const TJogador& j) {
     }
 }
 
-// arredonda(energia * forca / 100.0) in integers: the product is exact and its hundredth is never
-// close enough to a half for the division in doubles to round otherwise, so the results agree,
-// without the division's latency on the minute's hottest path.
-int contribuicao(int energia, int forca) {
-    const int64_t p = static_cast<int64_t>(energia) * forca;
-    if (p < 0) return arredonda(static_cast<double>(energia) * forca / 100.0);
-    const int64_t q = p / 100, r = p % 100;
-    return static_cast<int>(r > 50 || (r == 50 && (q & 1)) ? q + 1 : q);
-}
-
 namespace {
 int posicaoefetiva(const TJogador& j) {
     return (j.posicao == kLateral && j.funcao == 2) ? kMeioCampo : j.posicao;
@@ -49,48 +39,43 @@ bool campeaopressionado(const Mundo& m, int time) {
 }
 }  // namespace
 
-int forcasetor(const Mundo& m, int time, int posicao) {
+TResumoLado resumolado(const Mundo& m, int time) {
+    TResumoLado x;
     const TEscalacao* r = linhade(m, time);
-    if (!r) return 0;
-    int soma = 0;
+    if (!r) return x;
+    int energia = 0, n = 0;
     for (int s = 1; s <= 11; ++s) {
         const int id = (*r)[s];
         if (!emcampo(m, id)) continue;
         const TJogador& j = m.jogadores[id];
-        if (posicaoefetiva(j) != posicao) continue;
+        energia += j.energia;
+        ++n;
+        if (j.posicao >= 0 && j.posicao <= 4 && j.funcao >= 0 && j.funcao <= 2) ++x.funcoes[j.posicao][j.funcao];
+        const int p = posicaoefetiva(j);
+        if (p < 0 || p > 4) continue;
         if (j.posicao == j.posicaooriginal)
-            soma += contribuicao(j.energia, j.forca);
+            x.forca[p] += contribuicao(j.energia, j.forca);
         else
-            soma += arredonda(static_cast<double>(fatorimprovisado(j)) * j.forca * j.energia / 100.0);
+            x.forca[p] += arredonda(static_cast<double>(fatorimprovisado(j)) * j.forca * j.energia / 100.0);
     }
-    if (campeaopressionado(m, time)) soma = arredonda(soma * 0.8);
-    return soma;
+    if (campeaopressionado(m, time))
+        for (int& f : x.forca) f = arredonda(f * 0.8);
+    x.energia = n == 0 ? 0 : arredonda(static_cast<double>(energia) / n);
+    return x;
 }
 
-int energiamedia(const Mundo& m, int time) {
-    const TEscalacao* r = linhade(m, time);
-    if (!r) return 0;
-    int soma = 0, n = 0;
-    for (int s = 1; s <= 11; ++s) {
-        const int id = (*r)[s];
-        if (!emcampo(m, id)) continue;
-        soma += m.jogadores[id].energia;
-        ++n;
-    }
-    return n == 0 ? 0 : arredonda(static_cast<double>(soma) / n);
+int TResumoLado::setor(int posicao) const { return posicao >= 0 && posicao <= 4 ? forca[posicao] : 0; }
+
+int TResumoLado::comfuncao(int posicao, int funcao) const {
+    return posicao >= 0 && posicao <= 4 && funcao >= 0 && funcao <= 2 ? funcoes[posicao][funcao] : 0;
 }
+
+int forcasetor(const Mundo& m, int time, int posicao) { return resumolado(m, time).setor(posicao); }
+
+int energiamedia(const Mundo& m, int time) { return resumolado(m, time).energia; }
 
 int contafuncao(const Mundo& m, int time, int posicao, int funcao) {
-    const TEscalacao* r = linhade(m, time);
-    if (!r) return 0;
-    int n = 0;
-    for (int s = 1; s <= 11; ++s) {
-        const int id = (*r)[s];
-        if (!emcampo(m, id)) continue;
-        const TJogador& j = m.jogadores[id];
-        if (j.posicao == posicao && j.funcao == funcao) ++n;
-    }
-    return n;
+    return resumolado(m, time).comfuncao(posicao, funcao);
 }
 
 bool focoadequado(const Mundo& m, int time) {

@@ -27,8 +27,8 @@ void mais(int& x, int p) { x += arredonda(static_cast<double>(x) * p / 100.0); }
 
 int conta(const TEscalacao* r, int slot) { return r ? (*r)[slot] : 0; }
 
-void ajustavolantes(const Mundo& m, int time, int& x) {
-    switch (contafuncao(m, time, kMeioCampo, 0)) {
+void ajustavolantes(const TResumoLado& lado, int& x) {
+    switch (lado.comfuncao(kMeioCampo, 0)) {
         case 0: menos(x, 30); break;
         case 1: mais(x, 10); break;
         case 2: mais(x, 20); break;
@@ -144,6 +144,11 @@ void sorteiaarbitros(Mundo& m) {
 }
 
 int disputaposse(Mundo& m, int jogo) {
+    const TJogos& g = jogode(m, jogo);
+    return disputaposse(m, jogo, resumolado(m, g.mandante), resumolado(m, g.visitante));
+}
+
+int disputaposse(Mundo& m, int jogo, const TResumoLado& rh, const TResumoLado& ra) {
     TJogos& g = jogode(m, jogo);
     const int H = g.mandante, A = g.visitante;
     const TTime& th = m.times[H];
@@ -151,8 +156,8 @@ int disputaposse(Mundo& m, int jogo) {
     const int ch = conta(linhade(m, H), kSlotMeio);
     const int ca = conta(linhade(m, A), kSlotMeio);
     // The home side's midfield gets 10 points more.
-    int f = ch > 0 ? arredonda((forcasetor(m, H, kMeioCampo) + 10) / static_cast<double>(ch)) : 3;
-    int a = ca > 0 ? arredonda(forcasetor(m, A, kMeioCampo) / static_cast<double>(ca)) : 3;
+    int f = ch > 0 ? arredonda((rh.setor(kMeioCampo) + 10) / static_cast<double>(ch)) : 3;
+    int a = ca > 0 ? arredonda(ra.setor(kMeioCampo) / static_cast<double>(ca)) : 3;
 
     if (th.marcacao == 1) menos(a, 10);
     else if (th.marcacao == 2) menos(a, 15);
@@ -165,18 +170,18 @@ int disputaposse(Mundo& m, int jogo) {
     if (ch > 5) menos(f, 10);
     if (ca > 5) menos(a, 10);
 
-    if (ch == 4) ajustavolantes(m, H, f);
-    if (ca == 4) ajustavolantes(m, A, a);
+    if (ch == 4) ajustavolantes(rh, f);
+    if (ca == 4) ajustavolantes(ra, a);
 
     if (ch == 5) mais(f, th.estilo == 2 ? 10 : 30);
     if (ca == 5) mais(a, ta.estilo == 2 ? 10 : 30);
-    if (ch == 5) ajustavolantes(m, H, f);
-    if (ca == 5) ajustavolantes(m, A, a);
+    if (ch == 5) ajustavolantes(rh, f);
+    if (ca == 5) ajustavolantes(ra, a);
 
     if (ch == 3) menos(f, 30);
     if (ca == 3) menos(a, 30);
-    if (ch == 3) ajustavolantes(m, H, f);
-    if (ca == 3) ajustavolantes(m, A, a);
+    if (ch == 3) ajustavolantes(rh, f);
+    if (ca == 3) ajustavolantes(ra, a);
 
     if (ch == 2) menos(f, 55);
     if (ca == 2) menos(a, 55);
@@ -186,12 +191,12 @@ int disputaposse(Mundo& m, int jogo) {
     if (th.estilo == 1) menos(f, 10);
     if (ta.estilo == 1) menos(a, 10);
 
-    auto recuados = [&](int time, int& x) {
-        const int r = contafuncao(m, time, kAtacante, 0);
+    auto recuados = [&](const TResumoLado& lado, int& x) {
+        const int r = lado.comfuncao(kAtacante, 0);
         if (r >= 1 && r <= 3) mais(x, 10 * r);
     };
-    recuados(H, f);
-    recuados(A, a);
+    recuados(rh, f);
+    recuados(ra, a);
 
     const int k = tipodia(m);
     bonusnivel(th, f);
@@ -235,6 +240,11 @@ int chancegol(int o, int l) {
 }
 
 void jogadaataque(Mundo& m, int jogo, int lado) {
+    const TJogos& g = jogode(m, jogo);
+    jogadaataque(m, jogo, lado, resumolado(m, g.time(lado)), resumolado(m, g.time(3 - lado)));
+}
+
+void jogadaataque(Mundo& m, int jogo, int lado, const TResumoLado& ataque, const TResumoLado& defesa) {
     TJogos& g = jogode(m, jogo);
     const int T = g.time(lado), D = g.time(3 - lado);
     const TTime& tt = m.times[T];
@@ -243,10 +253,10 @@ void jogadaataque(Mundo& m, int jogo, int lado) {
     const TEscalacao* rd = linhade(m, D);
 
     const int ac = conta(rt, kSlotAtaque);
-    int o = ac > 0 ? arredonda(forcasetor(m, T, kAtacante) / static_cast<double>(ac)) : 3;
+    int o = ac > 0 ? arredonda(ataque.setor(kAtacante) / static_cast<double>(ac)) : 3;
     const int dc = conta(rd, kSlotDefesa);
-    int u = dc > 0 ? arredonda((forcasetor(m, D, kLateral) + forcasetor(m, D, kZagueiro) +
-                                forcasetor(m, D, kGoleiro)) /
+    int u = dc > 0 ? arredonda((defesa.setor(kLateral) + defesa.setor(kZagueiro) +
+                                defesa.setor(kGoleiro)) /
                                static_cast<double>(dc + 1))
                    : 3;
     if (ac == 3) mais(o, 20);
@@ -265,7 +275,7 @@ void jogadaataque(Mundo& m, int jogo, int lado) {
     if (tt.estilo == 1) s += 3;
     if (td.estilo == 1) s += 5;
     if (passou) {
-        const int k = contafuncao(m, T, kMeioCampo, 1) + contafuncao(m, T, kMeioCampo, 2);
+        const int k = ataque.comfuncao(kMeioCampo, 1) + ataque.comfuncao(kMeioCampo, 2);
         const int mc = conta(rt, kSlotMeio);
         if (mc == 4) {
             if (k == 0) s -= 5;
@@ -288,7 +298,7 @@ void jogadaataque(Mundo& m, int jogo, int lado) {
     if (!passou || d100(m) > s) return;
     ++g.finalizacoes[lado - 1];
 
-    const int l = forcasetor(m, D, kGoleiro);
+    const int l = defesa.setor(kGoleiro);
     int chance = chancegol(o, l);
     if (o != l && rd) {
         const int gk = (*rd)[kSlotGoleiro];
@@ -451,11 +461,13 @@ void jogaminuto(Mundo& m, Interacao& ia, int jogo) {
     TDiaJogo& d = m.diajogo;
     TJogos& g = jogode(m, jogo);
     const int H = g.mandante, A = g.visitante;
-    d.energiamandante = energiamedia(m, H);
-    d.energiavisitante = energiamedia(m, A);
+    // Nothing changes the elevens between here and the end of the attack: one look at each.
+    const TResumoLado rh = resumolado(m, H), ra = resumolado(m, A);
+    d.energiamandante = rh.energia;
+    d.energiavisitante = ra.energia;
 
-    const int lado = disputaposse(m, jogo);
-    jogadaataque(m, jogo, lado);
+    const int lado = disputaposse(m, jogo, rh, ra);
+    jogadaataque(m, jogo, lado, lado == 1 ? rh : ra, lado == 1 ? ra : rh);
 
     if (!d.instantaneo && !(g.penaltiusado[0] && g.penaltiusado[1]) && d.sorteiopenalti)
         d.sorteiopenalti(m, ia, jogo);

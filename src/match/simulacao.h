@@ -3,6 +3,8 @@
 // drivers that play the matches of a screen.
 #include <vector>
 
+#include "match/forca.h"
+
 namespace tarvello {
 
 struct Mundo;
@@ -22,8 +24,12 @@ void encerradia(Mundo& m);
 // country 1 for slots 7..12.
 void sorteiaarbitros(Mundo& m);
 
+// Who has the ball this minute (1 home, 2 away), and the attack of that side. The forms with
+// the sides' summaries are the minute's, which has them already.
 int disputaposse(Mundo& m, int jogo);
+int disputaposse(Mundo& m, int jogo, const TResumoLado& mandante, const TResumoLado& visitante);
 void jogadaataque(Mundo& m, int jogo, int lado);
+void jogadaataque(Mundo& m, int jogo, int lado, const TResumoLado& ataque, const TResumoLado& defesa);
 // Goal chance of a shot from attack strength o against goalkeeper-line strength l.
 int chancegol(int o, int l);
 // A goal of the side: score, scorer, goal list, event and bookkeeping.
