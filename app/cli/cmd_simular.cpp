@@ -125,12 +125,16 @@ nlohmann::json campeoesjson(const Mundo& m) {
 // Average strength and age of the players of a club (every club for -1).
 nlohmann::json resumojogadores(const Mundo& m, int time) {
     long long n = 0, forca = 0, idade = 0;
-    for (size_t j = 1; j < m.jogadores.size(); ++j) {
-        const TJogador& p = m.jogadores[j];
-        if (p.time < 0 || p.time >= static_cast<int>(m.times.size()) || (time >= 0 && p.time != time)) continue;
+    auto soma = [&](const TJogador& p) {
         ++n;
         forca += p.forca;
         idade += p.idade;
+    };
+    if (time >= 0) {
+        for (int j : elencoatual(m, time)) soma(m.jogadores[static_cast<size_t>(j)]);
+    } else {
+        for (size_t j = 1; j < m.jogadores.size(); ++j)
+            if (m.jogadores[j].time >= 0 && m.jogadores[j].time < static_cast<int>(m.times.size())) soma(m.jogadores[j]);
     }
     const double d = n > 0 ? static_cast<double>(n) : 1.0;
     return {{"jogadores", n}, {"forcamedia", std::round(forca / d * 100) / 100},
