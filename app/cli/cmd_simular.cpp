@@ -16,7 +16,9 @@
 #include "competitions/temporada.h"
 #include "jogonovo.h"
 #include "match/diajogo.h"
+#include "match/estatisticas.h"
 #include "match/interacao.h"
+#include "match/relatorios.h"
 #include "model/datas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -42,6 +44,39 @@ int ligadopais(const Mundo& m, int pais) {
     return -1;
 }
 
+// The figures of a played match's report, as the report screens show them.
+nlohmann::json relatoriojson(const Mundo& m, const TPartida& p) {
+    const int i = p.jogado ? procurarelatorio(m, p.mandante, p.visitante, p.data) : -1;
+    if (i < 0) return nullptr;
+    const TRelatorioPartida& r = m.relatorios[static_cast<size_t>(i)];
+    auto par = [&](int k) { return nlohmann::json::array({r.estatisticasmandante[k], r.estatisticasvisitante[k]}); };
+    const int posse = possemandante(r.estatisticasmandante[0], r.estatisticasvisitante[0]);
+    auto notas = [](const int32_t* onze, const TNotaRelatorio* n) {
+        nlohmann::json v = nlohmann::json::array();
+        for (int s = 0; s < 11; ++s) v.push_back({{"jogador", onze[s]}, {"nota", n[s].nota}});
+        return v;
+    };
+    nlohmann::json saidas = nlohmann::json::array();
+    for (int lado = 1; lado <= 2; ++lado) {
+        nlohmann::json l = nlohmann::json::array();
+        for (const TSaidaRelatorio& x : saidasdorelatorio(r, lado)) l.push_back({{"jogador", x.jogador}, {"nota", x.nota}});
+        saidas.push_back(l);
+    }
+    return {{"indice", i},
+            {"posse", {posse, 100 - posse}},
+            {"roubadasbola", par(1)},
+            {"finalizacoes", par(2)},
+            {"passeserrados", par(3)},
+            {"faltas", par(4)},
+            {"ataques", par(5)},
+            {"publicosetor", {r.publicosetor[0], r.publicosetor[1], r.publicosetor[2], r.publicosetor[3]}},
+            {"substituicoes", {r.substituicoes[0], r.substituicoes[1]}},
+            {"notasmandante", notas(r.onzemandante, r.notasmandante)},
+            {"notasvisitante", notas(r.onzevisitante, r.notasvisitante)},
+            {"substituidos", saidas},
+            {"eventos", eventosdorelatorio(m, i).size()}};
+}
+
 nlohmann::json partidajson(const Mundo& m, const TPartida& p) {
     return {{"mandante", p.mandante},
             {"visitante", p.visitante},
@@ -60,7 +95,8 @@ nlohmann::json partidajson(const Mundo& m, const TPartida& p) {
             {"data", textodata(p.data)},
             {"liga", p.liga},
             {"renda", p.renda},
-            {"publico", p.publico}};
+            {"publico", p.publico},
+            {"relatorio", relatoriojson(m, p)}};
 }
 
 nlohmann::json tabelajson(const Mundo& m, const std::vector<TLinhaTabela>& linhas) {
@@ -300,6 +336,11 @@ int simular(const Argumentos& a) {
             {"humano", m.times[c].humano != 0},
             {"dinheiro", {{"inicio", c < dinheiroinicial.size() ? dinheiroinicial[c] : 0}, {"fim", m.times[c].dinheiro}}},
             {"divisao", m.times[c].divisao},
+            {"estadio",
+             {{"nome", m.times[c].estadio.utf8()},
+              {"capacidade", {m.times[c].capacidade[0], m.times[c].capacidade[1], m.times[c].capacidade[2], m.times[c].capacidade[3]}},
+              {"precoingresso",
+               {m.times[c].precoingresso[0], m.times[c].precoingresso[1], m.times[c].precoingresso[2], m.times[c].precoingresso[3]}}}},
             {"elenco", resumojogadores(m, static_cast<int>(c))},
             {"financas",
              {{"salariosemanal", f.salariosemanal}, {"salarios", f.salarios}, {"ingressos", f.ingressos},

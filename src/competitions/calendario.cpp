@@ -226,7 +226,7 @@ int proximojogo(const Mundo& m, int time, double data) {
 
 bool temamistoso(const Mundo& m, double data) {
     for (const TPartida& p : m.partidas)
-        if (p.competicao == kAmistoso && p.data == data && !p.jogado) return true;
+        if (p.competicao == kAmistoso && p.data == data && !p.jogado && p.mandante >= 0) return true;
     return false;
 }
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "club/dinheiroanual.h"
+#include "club/estadio.h"
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/estaduais.h"
 #include "competitions/jogosdatemporada.h"
 #include "competitions/liga.h"
+#include "match/relatorios.h"
 #include "match/simulacao.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -35,7 +37,7 @@ int viratemporada(Mundo& m) {
     e.turnoliga = 1;
 
     // The season's matches, reports and the match day's leftovers go.
-    e.numrelatorios = 0;
+    zerarelatorios(m);
     encerradia(m);
     m.controledia = TControleDia{};
     m.partidas.clear();
@@ -77,7 +79,7 @@ int viratemporada(Mundo& m) {
     return encerrada;
 }
 
-TInicioTemporada iniciatemporada(Mundo& m) {
+TInicioTemporada iniciatemporada(Mundo& m, const std::function<void(Mundo&)>& pretemporada) {
     TEstadoJogo& e = m.estado;
     TInicioTemporada r;
     for (int t = 0; t < static_cast<int>(m.times.size()); ++t)
@@ -85,11 +87,14 @@ TInicioTemporada iniciatemporada(Mundo& m) {
             r.demitidos.push_back(t);
 
     e.dataatual = 1;
+    m.amistosos.clear();
     m.diajogo.eventos.clear();
     m.turnoaberto.fill(0);
+    if (pretemporada) pretemporada(m);
     proximadata(m);
     // A national-cup date on which no league has a tie is passed over, as on the first season.
     pulacopasemjogos(m);
+    concluiobras(m);
     sorteiaarbitros(m);
     return r;
 }

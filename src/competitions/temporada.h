@@ -1,5 +1,6 @@
 #pragma once
 // The turn of the season: from the last date of a season to the first date of the next.
+#include <functional>
 #include <vector>
 
 namespace tarvello {
@@ -19,8 +20,10 @@ struct TInicioTemporada {
 };
 
 // "Continuar >>" of the season summary: the first date of the new season with matches becomes
-// today and its referees are drawn. Which screen opens is the caller's choice.
-TInicioTemporada iniciatemporada(Mundo& m);
+// today and its referees are drawn. Which screen opens is the caller's choice. `pretemporada`,
+// when given, runs once the friendlies list is empty and before the first date is chosen: the
+// coaches book their pre-season friendlies there.
+TInicioTemporada iniciatemporada(Mundo& m, const std::function<void(Mundo&)>& pretemporada = {});
 
 // The rollover and the new season's first date together, for callers with no screen between.
 void proximatemporada(Mundo& m);

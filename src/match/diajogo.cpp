@@ -6,15 +6,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "club/amistosos.h"
+#include "club/estadio.h"
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/estaduais.h"
 #include "competitions/liga.h"
 #include "match/contabilidade.h"
 #include "match/escalacao.h"
+#include "match/estatisticas.h"
 #include "match/interacao.h"
 #include "match/penaltis.h"
 #include "match/publico.h"
+#include "match/relatorios.h"
 #include "match/simulacao.h"
 #include "match/taticas.h"
 #include "match/verificacao.h"
@@ -109,7 +113,10 @@ void encerrajogo(Mundo& m, TJogos& g, int tipo) {
     // Wages, and on league and state Sundays the loan interest, once per week.
     cobrasemana(m, tipo, H, A);
     creditarenda(m, tipo, H, A, g.renda);
+}
 
+// A computer-run club's players of the match go back to their own positions and roles.
+void restauraposicoes(Mundo& m, const TJogos& g) {
     for (int lado = 1; lado <= 2; ++lado) {
         const int t = g.time(lado);
         if (m.times[static_cast<size_t>(t)].humano) continue;
@@ -208,6 +215,8 @@ void comecadia(Mundo& m) {
     // counting the draws) is kept.
     if (!m.diajogo.sorteiopenalti) m.diajogo.sorteiopenalti = sorteiapenalti;
 
+    if (tipo == kAmistoso) marcaamistososdehoje(m);
+
     TControleDia& c = m.controledia;
     c = TControleDia{};
     c.tipo = tipo;
@@ -265,7 +274,14 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
     }
 #endif
     const int tipo = m.controledia.tipo >= 0 ? m.controledia.tipo : m.estado.competicaoatual;
-    for (TJogos& g : m.diajogo.jogos) encerrajogo(m, g, tipo);
+    for (size_t i = 0; i < m.diajogo.jogos.size(); ++i) {
+        encerrajogo(m, m.diajogo.jogos[i], tipo);
+        // The figures and ratings come before computer-run clubs' players get their own
+        // positions back: a player's rating weighs the position he played in.
+        finalizaestatisticas(m, static_cast<int>(i) + 1);
+        notasdojogo(m, static_cast<int>(i) + 1);
+        restauraposicoes(m, m.diajogo.jogos[i]);
+    }
     recuperajogadores(m);
     // Second legs level on aggregate are settled on penalties, with the elevens that finished.
     if (tipo == kCopaNacional && m.estado.jogocopa == 2)
@@ -278,6 +294,8 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
             g.penaltis[0] = d.placar[1];
             g.penaltis[1] = d.placar[0];
         }
+    // The reports are kept once the shoot-outs are settled, so they carry their scores.
+    arquivarelatorios(m);
 }
 
 void jogadia(Mundo& m, Interacao& ia) {
@@ -307,6 +325,8 @@ ProximaEtapa continuar(Mundo& m, Interacao&) {
     const int antes = e.dataatual;
     proximadata(m);
     pulacopasemjogos(m);
+    // Works that end on the new date open their seats, whoever runs the club.
+    concluiobras(m);
     encerradia(m);
     m.controledia = TControleDia{};
     if (e.dataatual == antes || e.competicaoatual == kSemJogos) return ProximaEtapa::FimTemporada;

@@ -1,5 +1,7 @@
 #include "match/escalacao.h"
 
+#include <algorithm>
+
 #include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -15,6 +17,8 @@ bool tipovalido(int k) { return k >= 0 && k < kNumCompeticoes; }
 }  // namespace
 
 int tipodia(const Mundo& m) { return m.estado.competicaoatual; }
+
+int limitesubstituicoes(const Mundo& m) { return tipodia(m) == kAmistoso ? 5 : 3; }
 
 double hojedodia(const Mundo& m) {
     const TDiaJogo& d = m.diajogo;
@@ -154,8 +158,9 @@ void registrasaida(Mundo& m, int jogo, int jogador, int lado) {
     if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size()) || (lado != 1 && lado != 2))
         return;
     TJogos& g = m.diajogo.jogos[jogo - 1];
+    // Every player taken off is kept, up to the match's own substitution limit.
     int& n = g.nsubstituidos[lado - 1];
-    if (n < kMaxSaidasLista) ++n;
+    if (n < std::min(kMaxSaidasLista, limitesubstituicoes(m))) ++n;
     g.substituidos[lado - 1][n - 1] = {jogador, minutolista(m)};
     recontalinhas(m, g.time(lado));
 }

@@ -14,6 +14,9 @@ struct Mundo;
 // Competition kind of the day being played (0..9; -1 when nothing is played).
 int tipodia(const Mundo& m);
 
+// Substitutions each side may make in the day's matches: 5 in friendlies, 3 otherwise.
+int limitesubstituicoes(const Mundo& m);
+
 // Date of the current calendar entry.
 double hojedodia(const Mundo& m);
 

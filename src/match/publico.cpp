@@ -159,7 +159,12 @@ std::array<int, 4> calculapublico(Mundo& m, int tipo, int mandante, int visitant
         for (int s = 0; s < 4; ++s) {
             const int d = semreferencia ? 0 : m.precospadrao[linha][s] - h.precoingresso[s];
             if (d == 0) continue;
-            a[s] += arredonda(a[s] * 0.12 * d);
+            // Worked out in floating point and bounded before rounding: a price far from the
+            // reference empties the sector or fills it, it never overflows.
+            const double efeito = a[s] * 0.12 * d;
+            if (efeito >= bruto[s]) a[s] = bruto[s];
+            else if (efeito <= -a[s]) a[s] = 0;
+            else a[s] += arredonda(efeito);
             a[s] = std::clamp(a[s], 0, std::max(0, bruto[s]));
         }
     }
@@ -175,6 +180,8 @@ std::array<int, 4> calculapublico(Mundo& m, int tipo, int mandante, int visitant
         if (a[2] < 0) a[2] = 50 + m.sorteia(50);
         if (a[3] < 0) a[3] = 0;
     }
+    // The floors give a small crowd to a tiny sector: still never more people than seats.
+    for (int s = 0; s < 4; ++s) a[s] = std::clamp(a[s], 0, std::max(0, bruto[s]));
     return a;
 }
 

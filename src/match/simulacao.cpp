@@ -82,7 +82,7 @@ int preparajogo(Mundo& m, int mandante, int visitante, int indicepartida) {
     g.visitante = visitante;
     g.escalacaomandante = h.linhaescalacao;
     g.escalacaovisitante = a.linhaescalacao;
-    const int subs = tipodia(m) == kAmistoso ? 5 : 3;
+    const int subs = limitesubstituicoes(m);
     g.substituicoes[0] = g.substituicoes[1] = subs;
     g.estadio = h.estadio;
     g.indicepartida = indicepartida;

@@ -23,14 +23,19 @@ bool egol(int tipo) { return tipo == kEvGol || tipo == kEvGolContra || tipo == k
 }  // namespace
 
 std::vector<TLinhaEvento> linhaseventos(const Mundo& m, int jogo) {
+    if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size())) return {};
+    std::vector<TEventoPartida> eventos;
+    for (const TEventoPartida& e : m.diajogo.eventos)
+        if (e.partida == jogo) eventos.push_back(e);
+    return linhaseventos(m, eventos, m.diajogo.jogos[static_cast<size_t>(jogo - 1)].mandante);
+}
+
+std::vector<TLinhaEvento> linhaseventos(const Mundo& m, const std::vector<TEventoPartida>& eventos, int mandante) {
     std::vector<TLinhaEvento> r;
-    if (jogo < 1 || jogo > static_cast<int>(m.diajogo.jogos.size())) return r;
-    const TJogos& g = m.diajogo.jogos[static_cast<size_t>(jogo - 1)];
     int gm = 0, gv = 0;
-    for (const TEventoPartida& e : m.diajogo.eventos) {
-        if (e.partida != jogo) continue;
+    for (const TEventoPartida& e : eventos) {
         if (egol(e.tipo)) {
-            (e.time == g.mandante ? gm : gv) += 1;
+            (e.time == mandante ? gm : gv) += 1;
             std::string l = std::to_string(gm) + "x" + std::to_string(gv) + " - " + nomejogador(m, e.jogador) + " -" +
                             minutometade(e.minuto);
             if (e.tipo == kEvGolPenalti) l += " (de penalti)";

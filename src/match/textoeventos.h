@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/diajogo.h"
+
 namespace tarvello {
 
 struct Mundo;
@@ -16,6 +18,8 @@ struct TLinhaEvento {
 // 23' - 1º", " (de penalti)" / " (de falta)" appended), substitutions "(Sai) Entra 60' - 2º",
 // other events the player's name, each with the minute of its half.
 std::vector<TLinhaEvento> linhaseventos(const Mundo& m, int jogo);
+// The same lines for a list of one match's events (a stored report's), `mandante` its home club.
+std::vector<TLinhaEvento> linhaseventos(const Mundo& m, const std::vector<TEventoPartida>& eventos, int mandante);
 
 // The short line of a match's latest event on the match-day screen: "Nome 23'", with " (contra)"
 // for an own goal, "(de falta)" for a free-kick goal, " - 1º" (the half) for a first yellow

@@ -50,7 +50,7 @@ void verificalinha(const Mundo& m, int jogo, int lado, std::vector<std::string>&
     for (int p = 1; p <= 4; ++p) contas = contas && (*r)[kSlotContaPosicao + p] == pos[p];
     if (!contas) erros.push_back(onde + "contagens das linhas diferem do campo");
 
-    const int limite = k == kAmistoso ? 5 : 3;
+    const int limite = limitesubstituicoes(m);
     int trocas = 0, gols = 0;
     for (const auto& e : m.diajogo.eventos) {
         if (e.partida != jogo || e.time != time) continue;

@@ -16,7 +16,7 @@ class Interacao;
 
 constexpr int kMaxJogosTela = 30;
 constexpr int kMaxGolsLista = 16;
-constexpr int kMaxSaidasLista = 3;
+constexpr int kMaxSaidasLista = 5;  // players taken off per side (5 in friendlies)
 
 // A club's line-up for the day. Slots are numbered from 1 as the rules name them:
 // 1..11 the eleven (11 is the goalkeeper's), 12..15 players on the pitch per position 1..4,

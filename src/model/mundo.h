@@ -44,6 +44,8 @@ struct Mundo {
     std::vector<TAmistoso> amistosos;            // friendlies booked this season
     // Reports of this season's finished matches, with one spare zeroed entry at the end.
     std::vector<TRelatorioPartida> relatorios;
+    // Events of the reported matches, their sixth field holding the report's index.
+    std::vector<TEventoPartida> eventosrelatorios;
     std::array<TJogoChave, 16> chavestorneio{};  // national-team tournament knock-out ties
     std::array<TJogoChave, 6> chavesmundial{};   // club world cup ties
     std::vector<TContratacaoTecnico> contratacoestecnicos;

@@ -7,6 +7,7 @@
 #include "competitions/copas.h"
 #include "competitions/jogosdatemporada.h"
 #include "database/preparacao.h"
+#include "match/relatorios.h"
 #include "match/simulacao.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
@@ -52,7 +53,8 @@ void zerajogo(Mundo& m) {
     e.jogocopa = 1;
     e.turnoestadual = 1;
     e.faseestadual = 1;
-    e.numrelatorios = 0;
+    zerarelatorios(m);
+    m.amistosos.clear();
     if (e.paisprincipal == kPersonalizado) e.numclubesextras = 0;
     m.confrontos.clear();
     e.competicaoatual = e.ckestadual ? kEstadual : kLiga;

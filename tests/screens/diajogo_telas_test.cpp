@@ -279,24 +279,27 @@ TEST(TelasDiaJogo, TurnoDoTecnicoAoAbrirATelaPrincipal) {
 }
 
 // A cup tie settled on penalties shows the shoot-out beside the second leg's score, with that
-// match's home club first; the first leg shows its score alone.
+// match's home club first; the first leg shows its score alone. The rows come from the day's
+// reports.
 TEST(TelasDiaJogo, ResultadoComDesempateDePenaltis) {
     Mundo m = mundoliga(4, 1);
     for (int perna = 0; perna < 2; ++perna) {
-        TPartida p{};
-        p.competicao = kCopaNacional;
-        p.liga = 0;
-        p.rodada = 2;
-        p.chave = 10;
-        p.mandante = perna == 0 ? 3 : 5;
-        p.visitante = perna == 0 ? 5 : 3;
-        p.golsmandante = p.golsvisitante = 1;
-        p.jogado = 1;
-        p.data = 40000 + perna;
-        m.partidas.push_back(p);
+        TRelatorioPartida r{};
+        r.competicao = kCopaNacional;
+        r.grupo = 0;
+        r.mandante = perna == 0 ? 3 : 5;
+        r.visitante = perna == 0 ? 5 : 3;
+        r.golsmandante = r.golsvisitante = 1;
+        r.data = 40000 + perna;
+        if (perna == 1) {
+            r.decididopenaltis = 1;
+            r.penaltismandante = 5;
+            r.penaltisvisitante = 4;
+        }
+        m.relatorios.push_back(r);
     }
-    m.partidas[0].penaltismandante = 4;  // club 3, home in the first leg
-    m.partidas[0].penaltisvisitante = 5;
+    m.relatorios.push_back(TRelatorioPartida{});
+    m.estado.numrelatorios = 2;
     TelaResultados volta(m, kCopaNacional, 40001);
     auto* r = volta.findChild<QTableWidget*>("resultados");
     ASSERT_EQ(r->rowCount(), 1);

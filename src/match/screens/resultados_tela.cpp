@@ -14,6 +14,7 @@
 #include "competitions/copas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "match/screens/relatorio_tela.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -33,20 +34,21 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     grupo_->setObjectName("grupo");
     v->addWidget(grupo_);
 
-    // The choices: the groups that played today, league days per division.
+    // The choices: the groups whose reports are today's, league days per division.
     auto ja = [&](int liga, int divisao) {
         for (const TFiltro& f : filtros_)
             if (f.liga == liga && f.divisao == divisao) return true;
         return false;
     };
-    auto humano = [&](int t) { return t >= 0 && m.times[static_cast<size_t>(t)].humano; };
+    auto humano = [&](int t) { return t >= 0 && t < static_cast<int>(m.times.size()) && m.times[static_cast<size_t>(t)].humano; };
     TFiltro dohumano{-1, 0};  // the group of the first match of a human club
-    for (const TPartida& p : m.partidas) {
-        if (p.data != data || p.competicao != tipo || !p.jogado) continue;
-        const int divisao = tipo == kLiga && p.mandante >= 0 ? m.times[static_cast<size_t>(p.mandante)].divisao : 0;
-        if (dohumano.liga < 0 && (humano(p.mandante) || humano(p.visitante))) dohumano = {p.liga, divisao};
-        if (ja(p.liga, divisao)) continue;
-        filtros_.push_back({p.liga, divisao});
+    for (int i = 0; i < m.estado.numrelatorios && i < static_cast<int>(m.relatorios.size()); ++i) {
+        const TRelatorioPartida& r = m.relatorios[static_cast<size_t>(i)];
+        if (r.data != data || r.competicao != tipo) continue;
+        const int divisao = tipo == kLiga && r.mandante >= 0 && r.mandante < static_cast<int>(m.times.size()) ? m.times[static_cast<size_t>(r.mandante)].divisao : 0;
+        if (dohumano.liga < 0 && (humano(r.mandante) || humano(r.visitante))) dohumano = {r.grupo, divisao};
+        if (ja(r.grupo, divisao)) continue;
+        filtros_.push_back({r.grupo, divisao});
     }
     std::stable_sort(filtros_.begin(), filtros_.end(), [](const TFiltro& a, const TFiltro& b) {
         return a.liga != b.liga ? a.liga < b.liga : a.divisao < b.divisao;
@@ -67,9 +69,9 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     resultados_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     resultados_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     v->addWidget(resultados_, 1);
-    relatorio_ = new QLabel(this);
+    relatorio_ = new PainelRelatorio(m, this);
     relatorio_->setObjectName("relatorio");
-    v->addWidget(relatorio_);
+    v->addWidget(relatorio_, 2);
 
     auto* botoes = new QHBoxLayout;
     auto* tabela = new QPushButton("Classificação após a rodada", this);
@@ -114,42 +116,42 @@ int TelaResultados::ligaselecionada() const {
 
 void TelaResultados::mostra() {
     resultados_->setRowCount(0);
-    partidas_.clear();
-    relatorio_->clear();
+    relatoriosdalinha_.clear();
+    relatorio_->mostra(-1, true);
     const int g = grupo_->currentIndex();
     if (g < 0 || g >= static_cast<int>(filtros_.size())) return;
     const TFiltro f = filtros_[static_cast<size_t>(g)];
-    for (int i = 0; i < static_cast<int>(m_.partidas.size()); ++i) {
-        const TPartida& p = m_.partidas[static_cast<size_t>(i)];
-        if (p.data != data_ || p.competicao != tipo_ || !p.jogado || p.liga != f.liga) continue;
-        if (f.divisao > 0 && m_.times[static_cast<size_t>(p.mandante)].divisao != f.divisao) continue;
+    for (int i = 0; i < m_.estado.numrelatorios && i < static_cast<int>(m_.relatorios.size()); ++i) {
+        const TRelatorioPartida& r = m_.relatorios[static_cast<size_t>(i)];
+        if (r.data != data_ || r.competicao != tipo_ || r.grupo != f.liga) continue;
+        if (r.mandante < 0 || r.visitante < 0) continue;
+        const TTime& casa = m_.times[static_cast<size_t>(r.mandante)];
+        const TTime& fora = m_.times[static_cast<size_t>(r.visitante)];
+        if (f.divisao > 0 && casa.divisao != f.divisao) continue;
         const int l = resultados_->rowCount();
         resultados_->insertRow(l);
-        partidas_.push_back(i);
-        resultados_->setItem(l, 0, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.mandante)].nome.utf8())));
-        QString placar = QString("%1 x %2").arg(p.golsmandante).arg(p.golsvisitante);
-        int penaltis[2] = {0, 0};
-        if (decididapenaltis(m_, i, penaltis)) placar += QString(" (P:%1x%2)").arg(penaltis[0]).arg(penaltis[1]);
+        relatoriosdalinha_.push_back(i);
+        auto* a = new QTableWidgetItem(escudos_.icone(m_, r.mandante), q(casa.nome.utf8()));
+        resultados_->setItem(l, 0, a);
+        QString placar = QString("%1 x %2").arg(r.golsmandante).arg(r.golsvisitante);
+        if (r.decididopenaltis) placar += QString(" (P:%1x%2)").arg(r.penaltismandante).arg(r.penaltisvisitante);
         resultados_->setItem(l, 1, new QTableWidgetItem(placar));
-        resultados_->setItem(l, 2, new QTableWidgetItem(q(m_.times[static_cast<size_t>(p.visitante)].nome.utf8())));
+        resultados_->setItem(l, 2, new QTableWidgetItem(escudos_.icone(m_, r.visitante), q(fora.nome.utf8())));
         resultados_->item(l, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         resultados_->item(l, 1)->setTextAlignment(Qt::AlignCenter);
-        if (m_.times[static_cast<size_t>(p.mandante)].humano || m_.times[static_cast<size_t>(p.visitante)].humano)
-            destacalinha(resultados_, l);
+        if (casa.humano || fora.humano) destacalinha(resultados_, l);
     }
 }
 
 void TelaResultados::detalhe(int linha) {
-    if (linha < 0 || linha >= static_cast<int>(partidas_.size())) {
-        relatorio_->clear();
-        return;
-    }
-    const TPartida& p = m_.partidas[static_cast<size_t>(partidas_[static_cast<size_t>(linha)])];
-    const TTime& casa = m_.times[static_cast<size_t>(p.mandante)];
-    relatorio_->setText(QString("%1\nPúblico: %2 pagantes\nRenda: $%3")
-                            .arg(q(casa.estadio.utf8()))
-                            .arg(q(formatadinheiro(p.publico)))
-                            .arg(q(formatadinheiro(p.renda))));
+    relatorio_->mostra(linha >= 0 && linha < static_cast<int>(relatoriosdalinha_.size())
+                           ? relatoriosdalinha_[static_cast<size_t>(linha)]
+                           : -1,
+                       true);
+}
+
+int TelaResultados::relatoriodalinha(int linha) const {
+    return linha >= 0 && linha < static_cast<int>(relatoriosdalinha_.size()) ? relatoriosdalinha_[static_cast<size_t>(linha)] : -1;
 }
 
 }  // namespace tarvello

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/escudos_tela.h"
+
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -11,6 +13,7 @@ class QTableWidget;
 namespace tarvello {
 
 struct Mundo;
+class PainelRelatorio;
 
 class TelaResultados : public QWidget {
     Q_OBJECT
@@ -21,6 +24,8 @@ public:
     int tipo() const { return tipo_; }
     // League, state or confederation of the group on screen; -1 when nothing played.
     int ligaselecionada() const;
+    // Report shown by a row of the results list, -1 none.
+    int relatoriodalinha(int linha) const;
 
 signals:
     void continuar();
@@ -42,10 +47,11 @@ private:
     int tipo_;
     double data_;
     std::vector<TFiltro> filtros_;
-    std::vector<int> partidas_;  // match-list entry of each row
+    std::vector<int> relatoriosdalinha_;  // report of each row
     QComboBox* grupo_;
     QTableWidget* resultados_;
-    QLabel* relatorio_;
+    PainelRelatorio* relatorio_;
+    CacheEscudos escudos_;
 };
 
 }  // namespace tarvello
