@@ -142,6 +142,25 @@ int relatoriodapartida(const Mundo& m, int partida) {
     return procurarelatorio(m, p.mandante, p.visitante, p.data);
 }
 
+float notanorelatorio(const TRelatorioPartida& r, int jogador) {
+    if (jogador <= 0) return -1;
+    for (int s = 0; s < 11; ++s) {
+        if (r.onzemandante[s] == jogador) return r.notasmandante[s].nota;
+        if (r.onzevisitante[s] == jogador) return r.notasvisitante[s].nota;
+    }
+    for (int lado = 1; lado <= 2; ++lado)
+        for (const TSaidaRelatorio& x : saidasdorelatorio(r, lado))
+            if (x.jogador == jogador) return x.nota;
+    return -1;
+}
+
+std::vector<int> relatoriosdojogador(const Mundo& m, int jogador) {
+    std::vector<int> v;
+    for (int i = 0; i < numrelatorios(m); ++i)
+        if (notanorelatorio(m.relatorios[static_cast<size_t>(i)], jogador) >= 0) v.push_back(i);
+    return v;
+}
+
 std::vector<TEventoPartida> eventosdorelatorio(const Mundo& m, int r) {
     std::vector<TEventoPartida> v;
     for (const TEventoPartida& e : m.eventosrelatorios)

@@ -26,6 +26,11 @@ int procurarelatorio(const Mundo& m, int mandante, int visitante, double data);
 // The report of a match-list entry (by its clubs and date); -1 when none.
 int relatoriodapartida(const Mundo& m, int partida);
 
+// Reports of the season in which the player was in an eleven or was taken off, oldest first.
+std::vector<int> relatoriosdojogador(const Mundo& m, int jogador);
+// The player's rating in report `r`; -1 when he is not in it.
+float notanorelatorio(const TRelatorioPartida& r, int jogador);
+
 // Stored events of report `r`, in the order they happened.
 std::vector<TEventoPartida> eventosdorelatorio(const Mundo& m, int r);
 

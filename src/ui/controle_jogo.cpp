@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "club/screens/amistosos_tela.h"
 #include "competitions/screens/classificacao_tela.h"
 #include "competitions/temporada.h"
 #include "match/diajogo.h"
@@ -167,7 +168,22 @@ void ControleJogo::abreresumo() {
 
 void ControleJogo::novatemporada() {
     Mundo& m = *mundo_;
-    const TInicioTemporada inicio = iniciatemporada(m);
+    // Before the first date is chosen, the coaches may book pre-season friendlies, each in
+    // turn as the current coach.
+    auto pretemporada = [this](Mundo& w) {
+        if (w.estado.numtecnicoshumanos <= 0 || !perguntapretemporada(resumo_)) return;
+        const int atual = w.estado.timeatual;
+        for (int k = 0; k < w.estado.numtecnicoshumanos && k < kMaxHumanos; ++k) {
+            const int t = w.estado.timedotecnico[k];
+            if (t < 0 || t >= static_cast<int>(w.times.size())) continue;
+            w.estado.timeatual = t;
+            TelaAmistosos tela(w, t, true, resumo_);
+            emit telaaberta(&tela);
+            tela.exec();
+        }
+        w.estado.timeatual = atual;
+    };
+    const TInicioTemporada inicio = iniciatemporada(m, pretemporada);
     // (The dismissal letter of each coach in inicio.demitidos opens here once coaches can be
     // dismissed.)
     (void)inicio;

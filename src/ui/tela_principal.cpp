@@ -26,6 +26,8 @@
 #include "club/financas.h"
 #include "club/plantel_textos.h"
 #include "club/screens/contrato_tela.h"
+#include "club/screens/amistosos_tela.h"
+#include "club/screens/estadio_tela.h"
 #include "club/screens/financas_tela.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/calendario.h"
@@ -33,6 +35,7 @@
 #include "competitions/screens/classificacao_tela.h"
 #include "competitions/screens/copa_tela.h"
 #include "competitions/screens/tabela_jogos_tela.h"
+#include "match/screens/relatorio_tela.h"
 #include "model/datas.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
@@ -486,6 +489,30 @@ void TelaPrincipal::montamenus() {
     connect(tabelas, &QAction::triggered, this, classificacao);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, classificacao);
     connect(new QShortcut(Qt::Key_F4, this), &QShortcut::activated, this, calendario);
+    montamenusclube(tabela);
+}
+
+void TelaPrincipal::montamenusclube(QMenu* tabela) {
+    // The stadium (F6, "Estádio") and friendlies (F9, "Jogos Amistosos") of the coach's club.
+    auto estadio = [this] {
+        auto* t = new TelaEstadio(*mundo_, mundo_->estado.timeatual, this);
+        connect(t, &TelaEstadio::dinheiromudou, this, &TelaPrincipal::atualiza);
+        abrejanela(t);
+    };
+    auto amistosos = [this] {
+        auto* t = new TelaAmistosos(*mundo_, mundo_->estado.timeatual, false, this);
+        connect(t, &TelaAmistosos::dinheiromudou, this, &TelaPrincipal::atualiza);
+        abrejanela(t);
+    };
+    QAction* a = menuBar()->addAction("Estádio");
+    a->setObjectName("estadio");
+    a->setToolTip("Estádio");
+    connect(a, &QAction::triggered, this, estadio);
+    connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this, estadio);
+    QAction* b = tabela->addAction("Jogos Amistosos");
+    b->setObjectName("amistosos");
+    connect(b, &QAction::triggered, this, amistosos);
+    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this, amistosos);
 }
 
 void TelaPrincipal::atualiza() {
@@ -721,7 +748,9 @@ void TelaPrincipal::menujogador(const QPoint& pos) {
     QAction* numero = menu.addAction("Escolher número");
     QAction* aposentar = menu.addAction("Aposentar jogador");
     aposentar->setEnabled(podeaposentar(mundo_->jogadores[static_cast<size_t>(j)]));
+    QAction* historico = menu.addAction("Histórico Jogos");
     QAction* a = menu.exec(grade_->viewport()->mapToGlobal(pos));
+    if (a == historico) abrejanela(new TelaHistoricoJogos(*mundo_, j, this));
     if (a == contrato) propoecontrato(j);
     else if (a == posicao) mudaposicao(j);
     else if (a == numero) escolhenumero(j);

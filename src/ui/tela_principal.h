@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
@@ -50,6 +51,7 @@ protected:
 
 private:
     void montamenus();
+    void montamenusclube(QMenu* tabela);
     void ajustaaotamanho();
     QWidget* montaladotime(QWidget* pai);
     QWidget* montapainel(QWidget* pai);

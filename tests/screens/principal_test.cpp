@@ -171,7 +171,8 @@ TEST(TelaPrincipalPlantel, MenuDoJogadorEJanelas) {
     });
     const QRect r = t.grade->visualItemRect(t.grade->item(2, t.tela.coluna("nome")));
     emit t.grade->customContextMenuRequested(r.center());
-    EXPECT_EQ(entradas, (QStringList{"Propor contrato", "Mudar posição", "Escolher número", "Aposentar jogador"}));
+    EXPECT_EQ(entradas, (QStringList{"Propor contrato", "Mudar posição", "Escolher número", "Aposentar jogador",
+                                    "Histórico Jogos"}));
 
     // The standings open over the main screen.
     for (QAction* a : t.tela.menuBar()->actions())

@@ -13,6 +13,8 @@
 #include "competitions/calendario.h"
 #include "competitions/jogosdatemporada.h"
 #include "competitions/vagas.h"
+#include "match/relatorios.h"
+#include "match/screens/relatorio_tela.h"
 #include "model/datas.h"
 #include "model/mundo.h"
 #include "ui/escudos_tela.h"
@@ -112,6 +114,11 @@ TelaCalendarioClube::TelaCalendarioClube(Mundo& m, int time, QWidget* parent)
     baixo->addWidget(fechar);
     connect(fechar, &QPushButton::clicked, this, &QWidget::close);
     connect(mostrar_, &QComboBox::currentIndexChanged, this, &TelaCalendarioClube::preenche);
+    // A played match opens its stored report.
+    connect(grade_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
+        if (r >= 0 && r < static_cast<int>(linhas_.size()))
+            abrerelatorio(this, m_, relatoriodapartida(m_, linhas_[static_cast<size_t>(r)]));
+    });
 
     preenche();
     resize(800, 560);

@@ -16,6 +16,8 @@
 #include "competitions/calendario.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "match/relatorios.h"
+#include "match/screens/relatorio_tela.h"
 #include "ui/escudos_tela.h"
 #include "ui/tela.h"
 
@@ -312,6 +314,11 @@ void TelaTabelaJogos::monta() {
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setFixedHeight(t->horizontalHeader()->sizeHint().height() +
                           t->verticalHeader()->defaultSectionSize() * std::max(1, t->rowCount()) + 2 * t->frameWidth());
+        // A played match opens its stored report.
+        connect(t, &QTableWidget::cellDoubleClicked, this, [this, jogos](int r, int) {
+            if (r >= 0 && r < static_cast<int>(jogos.size()))
+                abrerelatorio(this, m_, relatoriodapartida(m_, jogos[static_cast<size_t>(r)]));
+        });
         l->addWidget(t);
         caixa->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         grade_->addWidget(caixa, static_cast<int>(k) / colunas, static_cast<int>(k) % colunas);

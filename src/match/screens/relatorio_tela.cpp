@@ -11,6 +11,7 @@
 #include "match/estatisticas.h"
 #include "match/relatorios.h"
 #include "match/textoeventos.h"
+#include "model/datas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "ui/tela.h"
@@ -175,6 +176,35 @@ TelaRelatorio::TelaRelatorio(const Mundo& m, int relatorio, QWidget* parent) : Q
     v->addLayout(h);
     painel->mostra(relatorio, false);
     resize(720, 560);
+    aplicafundo(this, "img/f01.bmp");
+    escalatela(this);
+}
+
+TelaHistoricoJogos::TelaHistoricoJogos(const Mundo& m, int jogador, QWidget* parent) : QDialog(parent) {
+    setObjectName("historicojogos");
+    setModal(true);
+    const bool valido = jogador > 0 && jogador < static_cast<int>(m.jogadores.size());
+    setWindowTitle("Histórico Jogos - " + (valido ? qs(m.jogadores[static_cast<size_t>(jogador)].nome.utf8()) : QString()));
+    auto* v = new QVBoxLayout(this);
+    auto* lista = new QListWidget(this);
+    lista->setObjectName("jogos");
+    const std::vector<int> rs = relatoriosdojogador(m, jogador);
+    for (int r : rs) {
+        const TRelatorioPartida& x = m.relatorios[static_cast<size_t>(r)];
+        lista->addItem(qs(textodata(x.data)) + "  " + nomeclube(m, x.mandante) +
+                       QString(" %1 x %2 ").arg(x.golsmandante).arg(x.golsvisitante) + nomeclube(m, x.visitante) +
+                       "  " + estrelas(notanorelatorio(x, jogador)));
+    }
+    connect(lista, &QListWidget::itemDoubleClicked, this, [this, lista, rs, &m] {
+        const int i = lista->currentRow();
+        if (i >= 0 && i < static_cast<int>(rs.size())) abrerelatorio(this, m, rs[static_cast<size_t>(i)]);
+    });
+    v->addWidget(lista, 1);
+    auto* fechar = new QPushButton("Fechar", this);
+    fechar->setObjectName("fechar");
+    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
+    v->addWidget(fechar, 0, Qt::AlignRight);
+    resize(560, 400);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);
 }

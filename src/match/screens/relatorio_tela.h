@@ -40,6 +40,14 @@ public:
     TelaRelatorio(const Mundo& m, int relatorio, QWidget* parent = nullptr);
 };
 
+// "Histórico Jogos": the season's matches of a player with his ratings; a double click opens
+// the match's report.
+class TelaHistoricoJogos : public QDialog {
+    Q_OBJECT
+public:
+    TelaHistoricoJogos(const Mundo& m, int jogador, QWidget* parent = nullptr);
+};
+
 // Opens the viewer over `pai` for report `r`; nothing when `r` is -1.
 void abrerelatorio(QWidget* pai, const Mundo& m, int r);
 
