@@ -9,6 +9,8 @@
 #include <stdexcept>
 
 #include "comandos.h"
+#include "club/amistosos.h"
+#include "club/estadio.h"
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/tabela.h"
@@ -227,6 +229,25 @@ void imprimeresumo(const Mundo& m, const nlohmann::json& r) {
         }
 }
 
+// What the human coaches order at the start of a season when the command asks them to: up to
+// `amistosos` friendlies each, against opponents drawn by the world's generator, and the
+// expansion `obra` (seats per sector) when the club can pay for it.
+void encomendasdoscoaches(Mundo& m, long long amistosos, const std::vector<int>& obra) {
+    for (int k = 0; k < m.estado.numtecnicoshumanos && k < kMaxHumanos; ++k) {
+        const int t = m.estado.timedotecnico[k];
+        if (t < 0 || t >= static_cast<int>(m.times.size())) continue;
+        const std::vector<int> adversarios = adversariosamistoso(m, t);
+        for (long long n = 0; n < amistosos && !adversarios.empty(); ++n) {
+            const std::vector<int> datas = datasamistoso(m, t, false).datas;
+            if (datas.empty()) break;
+            const int data = datas[static_cast<size_t>(m.sorteia(static_cast<int>(datas.size())))];
+            const int adversario = adversarios[static_cast<size_t>(m.sorteia(static_cast<int>(adversarios.size())))];
+            marcaamistoso(m, t, adversario, data, m.sorteia(2) == 1);
+        }
+        if (obra.size() == 4) iniciaobra(m, t, orcamento(m, t, {obra[0], obra[1], obra[2], obra[3]}));
+    }
+}
+
 int simular(const Argumentos& a) {
     std::unique_ptr<NovoJogo> jogo = criajogo(a);
     jogo->primeiratela();
@@ -238,6 +259,11 @@ int simular(const Argumentos& a) {
     std::vector<int32_t> dinheiroinicial;
     for (const TTime& t : m.times) dinheiroinicial.push_back(t.dinheiro);
     const long long temporadas = a.inteiro("temporadas", 1);
+
+    const long long amistosos = a.inteiro("amistosos", 0);
+    const std::vector<int> obra = a.tem("obra") ? a.listainteiros("obra") : std::vector<int>{};
+    if (!obra.empty() && obra.size() != 4) throw ErroUso("--obra pede quatro números: G,A,C,Cm");
+    encomendasdoscoaches(m, amistosos, obra);
 
     InteracaoComputador ia;
     nlohmann::json datas = nlohmann::json::array();
@@ -255,6 +281,7 @@ int simular(const Argumentos& a) {
             }
             if (m.estado.temporada >= temporadas) break;
             proximatemporada(m);
+            encomendasdoscoaches(m, amistosos, obra);
             // The money columns start afresh with the season: the cash "before the first date"
             // is the new season's, less the sponsorship the turn of the season booked.
             for (size_t c = 0; c < dinheiroinicial.size() && c < m.financas.size(); ++c)
@@ -306,6 +333,7 @@ int simular(const Argumentos& a) {
     saida["datasjogadas"] = jogadas;
     saida["fimdatemporada"] = fim;
     saida["dataatual"] = m.estado.dataatual;
+    saida["relatorios"] = m.estado.numrelatorios;
     saida["ligas"] = ligasjson(m);
 
     const nlohmann::json campeoes = campeoesjson(m);
@@ -403,6 +431,11 @@ Registra registro_simular({"simular", "começa um jogo novo só com clubes do co
                                o.push_back({"temporadas", TipoOpcao::Inteiro, "N",
                                             "joga N temporadas, com o resumo de cada uma", 1, 10'000});
                                o.push_back({"resultados", TipoOpcao::Bandeira, "", "mostra as partidas de cada data"});
+                               o.push_back({"amistosos", TipoOpcao::Inteiro, "N",
+                                            "cada técnico humano marca até N amistosos por temporada", 0, 148});
+                               o.push_back({"obra", TipoOpcao::Lista, "G,A,C,Cm",
+                                            "cada técnico humano encomenda esta expansão do estádio por temporada", 0,
+                                            1'000'000});
                                o.push_back(opcaojson());
                                return o;
                            }(),
