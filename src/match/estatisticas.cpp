@@ -19,13 +19,11 @@ TJogos* jogovalido(Mundo& m, int jogo) {
 }
 
 // Raw possession minutes as shown: a side with 14 minutes or fewer ends at 21..30%.
-void ajustaposse(Mundo& m, int& h, int& a) {
+void ajustaposse(int r, int& h, int& a) {
     if (h <= 14) {
-        const int r = m.sorteia(10);
         a = 70 + r;
         h = 30 - r;
     } else if (a <= 14) {
-        const int r = m.sorteia(10);
         h = 70 + r;
         a = 30 - r;
     }
@@ -58,10 +56,10 @@ void finalizaestatisticas(Mundo& m, int jogo) {
     for (int s = 0; s < 2; ++s) g->roubadasbola[s] = arredonda(0.6 * g->roubadasbola[s]) + g->finalizacoes[s];
 }
 
-TEstatisticasIntervalo estatisticasintervalo(Mundo& m, const TJogos& g) {
+TEstatisticasIntervalo estatisticasintervalo(const TJogos& g, int sorteio) {
     TEstatisticasIntervalo r;
     int h = g.posse[0], a = g.posse[1];
-    ajustaposse(m, h, a);
+    ajustaposse(std::clamp(sorteio, 0, 9), h, a);
     r.posse[0] = possemandante(h, a);
     r.posse[1] = 100 - r.posse[0];
     for (int s = 0; s < 2; ++s) {

@@ -14,8 +14,9 @@ void finalizaestatisticas(Mundo& m, int jogo);
 // Home possession in percent (the away side shows 100 minus it).
 int possemandante(int posse1, int posse2);
 
-// The half-time figures of one side (1 home, 2 away): possession %, shots, tackles, missed
-// passes, fouls. Possession below 15 minutes on either side is shown as 21..30% for that side.
+// The half-time figures of both sides: possession %, shots, tackles, missed passes, fouls.
+// Possession of 14 minutes or fewer on either side is shown as 21..30% for that side, `sorteio`
+// (0..9) choosing where: what is only shown draws nothing from the world's generator.
 struct TEstatisticasIntervalo {
     int posse[2] = {};
     int finalizacoes[2] = {};
@@ -23,7 +24,7 @@ struct TEstatisticasIntervalo {
     int passeserrados[2] = {};
     int faltas[2] = {};
 };
-TEstatisticasIntervalo estatisticasintervalo(Mundo& m, const TJogos& g);
+TEstatisticasIntervalo estatisticasintervalo(const TJogos& g, int sorteio);
 
 // Rating of `jogador` for the match of slot `jogo`, his side `proprio` against side `adversario`
 // (1 home, 2 away): 0 or 0.5..10 in steps of 0.5. Stored in his `nota` and returned.

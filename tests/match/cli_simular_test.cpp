@@ -172,3 +172,49 @@ TEST(CliSimular, DatasSemPartidasNaoContamENomesTrazemARegiao) {
     ASSERT_EQ(rc2, 0);
     EXPECT_EQ(nlohmann::json::parse(s2)["datasjogadas"], 5);
 }
+
+// A whole season headless, with two human coaches who book friendlies and expand their
+// stadiums: every home crowd fits the stadium, every sector's gate is its crowd times its price,
+// every played match has exactly one report, and the reports agree with the scores.
+TEST(CliSimular, PublicoRendaERelatoriosDaTemporada) {
+    BaseTeste b;
+    b.clubes(29, 22);
+    const std::string args = "simular --dados " + b.raiz.string() +
+                             " --ligas 29 --sistema 10 --sem-continentais --sem-selecoes --semente 5"
+                             " --humanos-clubes 0,1 --amistosos 4 --obra 1000,0,0,0 --resultados --json";
+    auto [rc, s] = roda(args);
+    ASSERT_EQ(rc, 0) << tarvello::teste::rodacli(args, tarvello::teste::Erros::Junto).second;
+    const auto j = nlohmann::json::parse(s);
+    ASSERT_TRUE(j["fimdatemporada"].get<bool>());
+    int partidas = 0, amistosos = 0;
+    std::set<int> relatorios;
+    for (const auto& d : j["datas"])
+        for (const auto& p : d["partidas"]) {
+            ++partidas;
+            amistosos += p["competicao"] == 0;
+            const auto& r = p["relatorio"];
+            ASSERT_FALSE(r.is_null());
+            EXPECT_TRUE(relatorios.insert(r["indice"].get<int>()).second);
+            const auto& estadio = j["clubes"][std::to_string(p["mandante"].get<int>())]["estadio"];
+            long long renda = 0, publico = 0;
+            for (int k = 0; k < 4; ++k) {
+                const int setor = r["publicosetor"][k].get<int>();
+                EXPECT_GE(setor, 0);
+                EXPECT_LE(setor, estadio["capacidade"][k].get<int>());  // capacities only grow
+                renda += static_cast<long long>(setor) * estadio["precoingresso"][k].get<int>();
+                publico += setor;
+            }
+            EXPECT_EQ(publico, p["publico"].get<int>());
+            EXPECT_EQ(renda, p["renda"].get<int>());
+            EXPECT_LE(p["golsmandante"].get<int>(), r["finalizacoes"][0].get<int>());
+            EXPECT_LE(p["golsvisitante"].get<int>(), r["finalizacoes"][1].get<int>());
+            EXPECT_EQ(r["posse"][0].get<int>() + r["posse"][1].get<int>(), 100);
+            EXPECT_LE(r["substituicoes"][0].get<int>(), p["competicao"] == 0 ? 5 : 3);
+        }
+    EXPECT_EQ(j["relatorios"].get<int>(), partidas);
+    EXPECT_GT(amistosos, 0);
+    // The works were paid and their seats opened.
+    const auto& c0 = j["clubes"]["0"];
+    EXPECT_GT(c0["financas"]["obrasestadio"].get<int>(), 0);
+    EXPECT_GT(c0["financas"]["diversos"].get<int>(), 0);
+}

@@ -131,12 +131,12 @@ void TelaAmistosos::marca() {
         return;
     }
     if (marcaamistoso(m_, time_, adversario, data, emcasa) != SituacaoAmistoso::Possivel) return;
-    resultado_->setText("amistoso marcado");
     if (p.cota > 0) emit dinheiromudou();
     listaadversarios_->setCurrentRow(-1);
     listaadversarios_->clearSelection();
     listadatas();
     marcar_->setEnabled(false);
+    resultado_->setText("amistoso marcado");  // after the lists, whose changes clear the line
 }
 
 bool perguntapretemporada(QWidget* pai) {

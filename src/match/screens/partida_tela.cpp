@@ -11,12 +11,14 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QRandomGenerator>
 #include <QVBoxLayout>
 
 #include "club/financas.h"
 #include "match/escalacao.h"
 #include "match/eventos.h"
 #include "match/screens/dialogos_partida.h"
+#include "match/estatisticas.h"
 #include "match/textoeventos.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -137,6 +139,7 @@ TelaPartida::TelaPartida(Mundo& m, int jogo, bool intervalo, QWidget* parent)
     estatisticas_ = new QLabel(this);
     estatisticas_->setObjectName("estatisticas");
     estatisticas_->setVisible(intervalo);
+    sorteiointervalo_ = static_cast<int>(QRandomGenerator::global()->bounded(10));
     estatisticas_->setWordWrap(true);
     v->addWidget(estatisticas_);
     eventos_ = new QListWidget(this);
@@ -296,16 +299,19 @@ void TelaPartida::atualiza() {
     eventos_->clear();
     for (const TLinhaEvento& l : linhaseventos(m_, jogo_)) eventos_->addItem(new QListWidgetItem(iconeevento(l.tipo), q(l.texto)));
     if (intervalo_) {
-        const int total = g.posse[0] + g.posse[1];
-        const int posse = total > 0 ? g.posse[0] * 100 / total : 50;
+        const TEstatisticasIntervalo e = estatisticasintervalo(g, sorteiointervalo_);
         estatisticas_->setText(QString("Estatísticas no Intervalo - Posse de bola: %1% x %2% - Finalizações: %3 x %4 "
-                                       "- Faltas cometidas: %5 x %6")
-                                   .arg(posse)
-                                   .arg(100 - posse)
-                                   .arg(g.finalizacoes[0])
-                                   .arg(g.finalizacoes[1])
-                                   .arg(g.faltas[0])
-                                   .arg(g.faltas[1]));
+                                       "- Roubadas bola: %5 x %6 - Passes errados: %7 x %8 - Faltas cometidas: %9 x %10")
+                                   .arg(e.posse[0])
+                                   .arg(e.posse[1])
+                                   .arg(e.finalizacoes[0])
+                                   .arg(e.finalizacoes[1])
+                                   .arg(e.roubadas[0])
+                                   .arg(e.roubadas[1])
+                                   .arg(e.passeserrados[0])
+                                   .arg(e.passeserrados[1])
+                                   .arg(e.faltas[0])
+                                   .arg(e.faltas[1]));
     }
 }
 

@@ -35,6 +35,7 @@ private:
     Mundo& m_;
     int jogo_;
     bool intervalo_;
+    int sorteiointervalo_ = 0;  // where a lopsided possession is shown, 0..9
     QLabel* placar_;
     QLabel* minuto_;
     QLabel* esquema_[2];
