@@ -10,7 +10,7 @@
 
 #include "club/amistosos.h"
 #include "club/financas.h"
-#include "model/datas.h"
+#include "club/plantel_textos.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "ui/tela.h"
@@ -38,7 +38,7 @@ TelaAmistosos::TelaAmistosos(Mundo& m, int time, bool pretemporada, QWidget* par
     const TDatasAmistoso d = datasamistoso(m, time, pretemporada);
     if (pretemporada && d.competicaolimite >= 0)
         inicio->setText((d.competicaolimite == kLiga ? "Camp. nacional se inicia em " : "Camp. estadual se inicia em ") +
-                        qs(textodata(d.limite)));
+                        qs(textodatacurta(d.limite)));
     else
         inicio->hide();
 
@@ -96,7 +96,7 @@ TelaAmistosos::TelaAmistosos(Mundo& m, int time, bool pretemporada, QWidget* par
 void TelaAmistosos::listadatas() {
     listadatas_->clear();
     datas_ = datasamistoso(m_, time_, pretemporada_).datas;
-    for (int d : datas_) listadatas_->addItem(qs(textodata(m_.calendario[static_cast<size_t>(d - 1)].data)));
+    for (int d : datas_) listadatas_->addItem(qs(textodatacurta(m_.calendario[static_cast<size_t>(d - 1)].data)));
     listaadversarios_->setEnabled(false);
     atualizabotao();
 }

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "club/financas.h"
-#include "model/datas.h"
+#include "club/plantel_textos.h"
 #include "model/mundo.h"
 #include "ui/tela.h"
 
@@ -32,6 +32,7 @@ TelaEstadio::TelaEstadio(Mundo& m, int time, QWidget* parent) : QDialog(parent),
     v->addWidget(titulo_);
 
     auto* g = new QGridLayout;
+    g->setHorizontalSpacing(18);
     g->addWidget(new QLabel("Setor", this), 0, 0);
     g->addWidget(new QLabel("Lugares", this), 0, 1);
     g->addWidget(new QLabel("Ingresso", this), 0, 2);
@@ -96,7 +97,7 @@ void TelaEstadio::atualiza() {
     const int obra = obraemandamento(m_, time_);
     if (obra >= 0) {
         andamento_->setText("Expansão em andamento, previsão de término: " +
-                            qs(textodata(m_.obras[static_cast<size_t>(obra)].datafim)));
+                            qs(textodatacurta(m_.obras[static_cast<size_t>(obra)].datafim)));
         andamento_->show();
         expandir_->hide();
     } else {
@@ -182,7 +183,7 @@ void TelaExpansao::pedeorcamento() {
     if (orcamento_.vazio) return;
     mensagem_->setText("Custo total da obra, incluindo o custo do projeto inicial: $" +
                        qs(formatadinheiro(orcamento_.custo)) + "\nData prevista para o fim da obra:" +
-                       qs(textodata(orcamento_.datafim)));
+                       qs(textodatacurta(orcamento_.datafim)));
     iniciar_->show();
 }
 

@@ -11,7 +11,7 @@
 #include "match/estatisticas.h"
 #include "match/relatorios.h"
 #include "match/textoeventos.h"
-#include "model/datas.h"
+#include "club/plantel_textos.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "ui/tela.h"
@@ -191,7 +191,7 @@ TelaHistoricoJogos::TelaHistoricoJogos(const Mundo& m, int jogador, QWidget* par
     const std::vector<int> rs = relatoriosdojogador(m, jogador);
     for (int r : rs) {
         const TRelatorioPartida& x = m.relatorios[static_cast<size_t>(r)];
-        lista->addItem(qs(textodata(x.data)) + "  " + nomeclube(m, x.mandante) +
+        lista->addItem(qs(textodatacurta(x.data)) + "  " + nomeclube(m, x.mandante) +
                        QString(" %1 x %2 ").arg(x.golsmandante).arg(x.golsvisitante) + nomeclube(m, x.visitante) +
                        "  " + estrelas(notanorelatorio(x, jogador)));
     }

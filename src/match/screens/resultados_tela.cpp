@@ -68,10 +68,10 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     resultados_->setSelectionMode(QAbstractItemView::SingleSelection);
     resultados_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     resultados_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    v->addWidget(resultados_, 1);
+    v->addWidget(resultados_, 2);
     relatorio_ = new PainelRelatorio(m, this);
     relatorio_->setObjectName("relatorio");
-    v->addWidget(relatorio_, 2);
+    v->addWidget(relatorio_, 5);
 
     auto* botoes = new QHBoxLayout;
     auto* tabela = new QPushButton("Classificação após a rodada", this);
@@ -96,7 +96,7 @@ TelaResultados::TelaResultados(Mundo& m, int tipo, double data, QWidget* parent)
     connect(grupo_, &QComboBox::currentIndexChanged, this, &TelaResultados::mostra);
     connect(resultados_, &QTableWidget::currentCellChanged, this, [this](int r, int, int, int) { detalhe(r); });
     mostra();
-    resize(640, 560);
+    resize(800, 760);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);
 }
