@@ -143,12 +143,7 @@ void TelaResultados::mostra() {
     }
 }
 
-void TelaResultados::detalhe(int linha) {
-    relatorio_->mostra(linha >= 0 && linha < static_cast<int>(relatoriosdalinha_.size())
-                           ? relatoriosdalinha_[static_cast<size_t>(linha)]
-                           : -1,
-                       true);
-}
+void TelaResultados::detalhe(int linha) { relatorio_->mostra(relatoriodalinha(linha), true); }
 
 int TelaResultados::relatoriodalinha(int linha) const {
     return linha >= 0 && linha < static_cast<int>(relatoriosdalinha_.size()) ? relatoriosdalinha_[static_cast<size_t>(linha)] : -1;
