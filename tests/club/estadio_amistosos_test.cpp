@@ -4,6 +4,7 @@
 #include "club/estadio.h"
 #include "competitions/calendario.h"
 #include "competitions/partidas.h"
+#include "competitions/temporada.h"
 #include "match/diajogo.h"
 #include "match/interacao.h"
 #include "model/hoje.h"
@@ -196,4 +197,23 @@ TEST(Amistosos, CanceladosQuandoOTecnicoSai) {
     // Nobody plays the cancelled match: the calendar passes its date.
     EXPECT_FALSE(temamistoso(m, m.calendario[static_cast<size_t>(datas.datas[0] - 1)].data));
     EXPECT_TRUE(temamistoso(m, m.calendario[static_cast<size_t>(datas.datas[1] - 1)].data));
+}
+
+// At the turn of the season the coaches book before the first date is chosen, so the season
+// opens on a booked pre-season friendly; last season's friendlies are gone.
+TEST(Amistosos, PreTemporadaAntesDaPrimeiraData) {
+    Mundo m = temporada();
+    m.amistosos.push_back(TAmistoso{});  // last season's
+    int data = -1;
+    iniciatemporada(m, [&](Mundo& w) {
+        EXPECT_TRUE(w.amistosos.empty());
+        const TDatasAmistoso d = datasamistoso(w, 0, true);
+        ASSERT_FALSE(d.datas.empty());
+        data = d.datas.front();
+        w.times[0].dinheiro = 10000000;
+        EXPECT_EQ(marcaamistoso(w, 0, 7, data, true), SituacaoAmistoso::Possivel);
+    });
+    EXPECT_EQ(m.estado.dataatual, data);
+    EXPECT_EQ(m.estado.competicaoatual, kAmistoso);
+    EXPECT_TRUE(humanojoga(m));
 }

@@ -181,3 +181,15 @@ TEST(TelaRelatorio, ResultadosEVisualizador) {
     for (QWidget* w : QApplication::topLevelWidgets()) aberta = aberta || w->objectName() == "TForm8";
     EXPECT_TRUE(aberta);
 }
+
+// The pre-season question: "Sim" books, "Não" goes straight on.
+TEST(TelaAmistosos, PerguntaPreTemporada) {
+    for (const char* botao : {"sim", "nao"}) {
+        QTimer::singleShot(0, [botao] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "TForm85" && w->isVisible())
+                    if (auto* b = w->findChild<QPushButton*>(botao)) b->click();
+        });
+        EXPECT_EQ(perguntapretemporada(nullptr), std::string(botao) == "sim");
+    }
+}
