@@ -121,6 +121,7 @@ void TelaResultados::mostra() {
     const int g = grupo_->currentIndex();
     if (g < 0 || g >= static_cast<int>(filtros_.size())) return;
     const TFiltro f = filtros_[static_cast<size_t>(g)];
+    int humana = -1;
     for (int i = 0; i < m_.estado.numrelatorios && i < static_cast<int>(m_.relatorios.size()); ++i) {
         const TRelatorioPartida& r = m_.relatorios[static_cast<size_t>(i)];
         if (r.data != data_ || r.competicao != tipo_ || r.grupo != f.liga) continue;
@@ -139,8 +140,13 @@ void TelaResultados::mostra() {
         resultados_->setItem(l, 2, new QTableWidgetItem(escudos_.icone(m_, r.visitante), q(fora.nome.utf8())));
         resultados_->item(l, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         resultados_->item(l, 1)->setTextAlignment(Qt::AlignCenter);
-        if (casa.humano || fora.humano) destacalinha(resultados_, l);
+        if (casa.humano || fora.humano) {
+            destacalinha(resultados_, l);
+            if (humana < 0) humana = l;
+        }
     }
+    // The report of the coach's own match (else the first) is shown at once.
+    if (resultados_->rowCount() > 0) resultados_->setCurrentCell(std::max(humana, 0), 0);
 }
 
 void TelaResultados::detalhe(int linha) { relatorio_->mostra(relatoriodalinha(linha), true); }
