@@ -24,6 +24,7 @@
 #include "model/datas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "newgame/salvamento.h"
 
 namespace tarvello::cli {
 namespace {
@@ -248,17 +249,35 @@ void encomendasdoscoaches(Mundo& m, long long amistosos, const std::vector<int>&
     }
 }
 
+// Options of a new game that a loaded game already carries.
+const char* const kOpcoesDoJogoNovo[] = {"dados", "ligas", "sistema", "estaduais", "sem-copa", "sem-continentais",
+                                         "sem-selecoes", "personalizado", "humanos-clubes", "opcoes"};
+
 int simular(const Argumentos& a) {
-    std::unique_ptr<NovoJogo> jogo = criajogo(a);
-    jogo->primeiratela();
-    Mundo& m = jogo->mundo();
+    std::unique_ptr<NovoJogo> jogo;
+    std::unique_ptr<Mundo> carregado;
+    if (const auto arquivo = a.valor("carregar")) {
+        JogoCarregado c = carregajogo(*arquivo, static_cast<uint64_t>(a.inteiro("semente", 1)));
+        if (!c.mundo) {
+            std::fprintf(stderr, "%s\n%s: %s\n", c.erro.c_str(), arquivo->c_str(), c.motivo.c_str());
+            return 1;
+        }
+        carregado = std::move(c.mundo);
+    } else {
+        if (!a.tem("dados")) throw ErroUso("informe --dados DIR ou --carregar ARQUIVO");
+        jogo = criajogo(a);
+        jogo->primeiratela();
+    }
+    Mundo& m = carregado ? *carregado : jogo->mundo();
     const bool json = a.tem("json");
     const bool resultados = a.tem("resultados");
     const long long limite = a.inteiro("datas", 1000000);
+    // A loaded game plays on from its own season: --temporadas counts seasons from there.
+    const long long primeira = m.estado.temporada;
+    const long long temporadas = primeira - 1 + a.inteiro("temporadas", 1);
 
     std::vector<int32_t> dinheiroinicial;
     for (const TTime& t : m.times) dinheiroinicial.push_back(t.dinheiro);
-    const long long temporadas = a.inteiro("temporadas", 1);
 
     const long long amistosos = a.inteiro("amistosos", 0);
     const std::vector<int> obra = a.tem("obra") ? a.listainteiros("obra") : std::vector<int>{};
@@ -270,7 +289,8 @@ int simular(const Argumentos& a) {
     nlohmann::json resumos = nlohmann::json::array();  // one per finished season
     const auto inicio = std::chrono::steady_clock::now();
     long long jogadas = 0;
-    bool fim = false;
+    // A game saved after the season's last date has nothing left to play in that season.
+    bool fim = carregado && (houvejogoshoje(m) || m.estado.competicaoatual == kSemJogos);
     for (;;) {
         if (fim) {
             // The season is over: its summary, then the turn of the season when more follow.
@@ -328,6 +348,17 @@ int simular(const Argumentos& a) {
     const double segundos =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
 
+    if (const auto destino = a.valor("salvar")) {
+        // A new game takes the file's name as its save name; a loaded one keeps its own, so that
+        // loading and saving without playing writes the very bytes that were read.
+        if (m.estado.nomearquivo.vazio())
+            m.estado.nomearquivo.define(std::filesystem::path(*destino).filename().string());
+        if (const std::string erro = salvajogo(m, *destino); !erro.empty()) {
+            std::fprintf(stderr, "%s\n", erro.c_str());
+            return 1;
+        }
+    }
+
     nlohmann::json saida;
     saida["temporada"] = m.estado.temporada;
     saida["datasjogadas"] = jogadas;
@@ -384,7 +415,7 @@ int simular(const Argumentos& a) {
             if (p.competicao != kLiga) partidas.push_back(partidajson(m, p));
         saida["copas"] = partidas;  // knock-out and state matches with their shoot-outs
         saida["clubes"] = clubes;
-        saida["avisos"] = jogo->avisos();
+        saida["avisos"] = jogo ? jogo->avisos() : std::vector<std::string>{};
         std::puts(saida.dump(2).c_str());
     } else {
         std::printf("temporada %d: %lld datas jogadas, data atual %d%s\n", m.estado.temporada, jogadas,
@@ -426,6 +457,11 @@ int simular(const Argumentos& a) {
 Registra registro_simular({"simular", "começa um jogo novo só com clubes do computador e joga as suas datas",
                            [] {
                                auto o = opcoesnovojogo();
+                               o[0].obrigatoria = false;  // --dados, unless a saved game is loaded
+                               o.push_back({"carregar", TipoOpcao::Texto, "ARQUIVO",
+                                            "continua um jogo salvo em vez de começar um novo"});
+                               o.push_back({"salvar", TipoOpcao::Texto, "ARQUIVO",
+                                            "salva o jogo depois da última data jogada"});
                                o.push_back({"datas", TipoOpcao::Inteiro, "N", "joga N datas com partidas", 0, 1'000'000});
                                o.push_back({"ate-fim-da-temporada", TipoOpcao::Bandeira, "", "joga até o fim da temporada (padrão)"});
                                o.push_back({"temporadas", TipoOpcao::Inteiro, "N",
@@ -439,7 +475,11 @@ Registra registro_simular({"simular", "começa um jogo novo só com clubes do co
                                o.push_back(opcaojson());
                                return o;
                            }(),
-                           {{"datas", "ate-fim-da-temporada"}},
+                           [] {
+                               std::vector<std::pair<std::string, std::string>> c = {{"datas", "ate-fim-da-temporada"}};
+                               for (const char* o : kOpcoesDoJogoNovo) c.push_back({"carregar", o});
+                               return c;
+                           }(),
                            simular});
 
 }  // namespace

@@ -152,6 +152,10 @@ void avancarodadaliga(Mundo& m) {
     }
 }
 
+bool ligaterminada(const Mundo& m) {
+    return m.estado.turnoliga == 2 && m.estado.rodadaliga >= rodadasporturno(m);
+}
+
 void atualizaclassificacao(Mundo& m) {
     const bool premiar = m.ligaencerrada && !m.ligapremiada;
     for (TLiga& l : m.ligas) {

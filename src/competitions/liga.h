@@ -21,6 +21,9 @@ int rodadasporturno(const Mundo& m);
 // After every league date: next round; the last round of the first half starts the second, the
 // last of the second finishes the league (`ligaencerrada`).
 void avancarodadaliga(Mundo& m);
+// Whether the rounds counted so far are the league's last (what `avancarodadaliga` leaves once
+// the league is over): a loaded game works out `ligaencerrada` from it.
+bool ligaterminada(const Mundo& m);
 
 // Sorts every division of every league into `classificacao` and each club's `colocacoes`[1];
 // on the day the league has finished, hands out the titles, prizes and ranking points once.

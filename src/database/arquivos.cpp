@@ -1,6 +1,10 @@
 #include "database/arquivos.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <system_error>
