@@ -59,9 +59,9 @@ void escreveregistro(std::vector<uint8_t>& v, const T& r) {
     std::memcpy(v.data() + at, &r, sizeof(T));
 }
 
-std::string gravabytes(const fs::path& arquivo, std::span<const uint8_t> bytes) {
+std::string gravabytes(const fs::path& arquivo, std::span<const uint8_t> bytes, bool duravel = false) {
     GravacaoPreparada g;
-    if (auto erro = preparagravacao(arquivo, bytes, g); !erro.empty()) return erro;
+    if (auto erro = preparagravacao(arquivo, bytes, g, duravel); !erro.empty()) return erro;
     return confirmagravacao(g);
 }
 
@@ -431,19 +431,28 @@ std::vector<TSelecao> lerselecoes(const fs::path& raiz, std::vector<std::string>
     return v;
 }
 
-std::string preparagravacao(const fs::path& arquivo, std::span<const uint8_t> bytes, GravacaoPreparada& g) {
+std::string preparagravacao(const fs::path& arquivo, std::span<const uint8_t> bytes, GravacaoPreparada& g,
+                            bool duravel) {
     fs::path temp = arquivo;
     temp += ".tmp";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f) return "Não foi possível criar o arquivo " + nomeexibido(arquivo);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        f.close();
-        if (!f) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
-        }
+    // Written beside the target; `duravel` also waits for the bytes to reach the disk, so not
+    // even a power cut between this and the rename can leave a half-written file under the name.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return "Não foi possível criar o arquivo " + nomeexibido(arquivo);
+    size_t feito = 0;
+    bool ok = true;
+    while (ok && feito < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + feito, bytes.size() - feito);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false;
+        else feito += static_cast<size_t>(n);
+    }
+    if (ok && duravel && ::fsync(fd) != 0) ok = false;
+    if (::close(fd) != 0) ok = false;
+    if (!ok) {
+        std::error_code ec;
+        fs::remove(temp, ec);
+        return "Erro ao gravar o arquivo " + nomeexibido(arquivo);
     }
     g.destino = arquivo;
     g.temporario = temp;
@@ -469,7 +478,9 @@ void descartagravacao(GravacaoPreparada& g) {
     g.temporario.clear();
 }
 
-std::string gravaarquivo(const fs::path& arquivo, std::span<const uint8_t> bytes) { return gravabytes(arquivo, bytes); }
+std::string gravaarquivo(const fs::path& arquivo, std::span<const uint8_t> bytes, bool duravel) {
+    return gravabytes(arquivo, bytes, duravel);
+}
 
 std::string gravaclube(const fs::path& arquivo, TArquivoClube& clube) {
     clube.cabecalho.versao = kVersaoArquivo;

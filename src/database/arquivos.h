@@ -226,8 +226,10 @@ std::string selecaosalvar(const std::filesystem::path& raiz, TSelecao& selecao);
 std::string gravaclube(const std::filesystem::path& arquivo, TArquivoClube& clube);
 std::string gravaselecao(const std::filesystem::path& arquivo, TSelecao& selecao);
 
-// Any bytes to a file, through a temporary file and a rename.
-std::string gravaarquivo(const std::filesystem::path& arquivo, std::span<const uint8_t> bytes);
+// Any bytes to a file, through a temporary file and a rename; `duravel`: flushed to the disk
+// before the rename (a saved game; not worth the wait for thousands of team files).
+std::string gravaarquivo(const std::filesystem::path& arquivo, std::span<const uint8_t> bytes,
+                         bool duravel = false);
 
 // The two halves of that write, for changes that must reach several files together: prepare
 // every file first (nothing is replaced yet), then confirm each. A failed preparation leaves
@@ -238,7 +240,7 @@ struct GravacaoPreparada {
     std::filesystem::path temporario;  // empty once confirmed or discarded
 };
 std::string preparagravacao(const std::filesystem::path& arquivo, std::span<const uint8_t> bytes,
-                            GravacaoPreparada& g);
+                            GravacaoPreparada& g, bool duravel = false);
 std::string confirmagravacao(GravacaoPreparada& g);
 void descartagravacao(GravacaoPreparada& g);
 

@@ -214,7 +214,7 @@ std::optional<TEstadoJogo> lecabecalhojogo(const fs::path& arquivo) {
 }
 
 std::string gravajogo(const fs::path& arquivo, const Mundo& m) {
-    return gravaarquivo(arquivo, codificajogo(m));
+    return gravaarquivo(arquivo, codificajogo(m), true);
 }
 
 std::string filtranomesalvo(std::string_view nome) {

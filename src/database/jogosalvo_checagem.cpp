@@ -115,8 +115,16 @@ std::string conferetimes(const Mundo& m) {
 
 std::string confereselecoes(const Mundo& m) {
     for (size_t i = 0; i < m.selecoes.size(); ++i) {
-        const std::string dano = danoselecao(m.selecoes[i]);
+        const TSelecao& s = m.selecoes[i];
+        const std::string dano = danoselecao(s);
         if (!dano.empty()) return "seleção " + std::to_string(i) + ": " + dano;
+        // What the loader makes of every file (see saneiaselecao) holds in a saved game too.
+        if (!entre(s.numjogadores, 0, kMaxJogadoresSelecao) || !entre(s.nivel, 1, 25))
+            return registro("seleção", i, "tamanho ou nível");
+        for (int k = 0; k < kMaxJogadoresSelecao; ++k)
+            if (!slotlivre(s.nome[k]) && (!posicaovalida(s.posicao[k]) || !habilidadevalida(s.habilidade1[k]) ||
+                                          !habilidadevalida(s.habilidade2[k])))
+                return registro("seleção", i, "jogador");
     }
     return {};
 }
