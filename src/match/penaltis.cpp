@@ -182,6 +182,7 @@ void sorteiapenalti(Mundo& m, InteracaoPenaltis& ui, int jogo) {
     const int sugestao = batedoremcampo(m, time);
     // A side with nobody left on the pitch cannot kick; the penalty is simply lost.
     if (sugestao < 0) return;
+    ui.penaltimarcado(m);
 
     TCobrancaPenalti c;
     if (ehhumano(m, time)) {

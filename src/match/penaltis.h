@@ -112,6 +112,9 @@ public:
                               const std::function<TCobrancaPenalti(int batedor)>& cobra);
     // A computer-run club's penalty kick in a match with a human club, already taken.
     virtual void mostrapenalti(const Mundo& m, int time, const TCobrancaPenalti& c);
+    // A penalty was awarded in a match with a human club, before its window opens (the screens
+    // play its sound).
+    virtual void penaltimarcado(const Mundo&) {}
 };
 
 // Settles a level tie. `onze1`/`onze2` are the elevens on the pitch (11 entries, may be null).

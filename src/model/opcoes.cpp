@@ -122,20 +122,16 @@ void carregaopcoes(TEstadoJogo& e, const std::filesystem::path& arquivo) {
     e.verjogos[1] = inteiro(arquivo, "opver42", 0);
     e.verjogos[2] = inteiro(arquivo, "opver61", 0);
     e.verjogos[3] = inteiro(arquivo, "opver62", 0);
-    if (e.salvarauto > 3) e.salvarauto = 0;
+    // Values outside their selectors (negative ones too) fall back to the defaults.
+    if (e.salvarauto < 0 || e.salvarauto > 3) e.salvarauto = 0;
+    if (e.emails < 0 || e.emails > 3) e.emails = 0;
 
-    // The five colours fall back together: one unreadable key turns them all red.
-    std::array<int32_t, 5> cores{};
-    bool todas = true;
+    // Each colour falls back on its own: a key that cannot be read (or holds more than a colour)
+    // gives that position the default red, and the readable ones keep their values.
     for (int p = 0; p < 5; ++p) {
         const auto c = textoparacor(leopcao(arquivo, kSecaoOpcoes, "cor" + std::to_string(p)));
-        if (!c) {
-            todas = false;
-            break;
-        }
-        cores[static_cast<size_t>(p)] = *c;
+        e.cores[p] = c && *c >= 0 && *c <= 0xFFFFFF ? *c : 255;
     }
-    for (int p = 0; p < 5; ++p) e.cores[p] = todas ? cores[static_cast<size_t>(p)] : 255;
 }
 
 }  // namespace tarvello

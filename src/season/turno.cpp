@@ -6,14 +6,26 @@
 
 namespace tarvello {
 
+namespace {
+
+// Seasons have fewer than 1000 dates, so this names the match day uniquely.
+int diadoturno(const Mundo& m) { return m.estado.temporada * 1000 + m.estado.dataatual; }
+
+}  // namespace
+
+void retomaturno(Mundo& m) {
+    for (int k = 0; k < kMaxHumanos; ++k)
+        if (m.estado.timedotecnico[k] >= 0 && m.estado.timedotecnico[k] == m.estado.timeatual)
+            m.turnoaberto[static_cast<size_t>(k)] = diadoturno(m);
+}
+
 TEventosTurno abreturno(Mundo& m, int tecnico) {
     TEventosTurno r;
     if (tecnico < 0 || tecnico >= kMaxHumanos) return r;
     const int time = m.estado.timedotecnico[tecnico];
     if (time < 0 || time >= static_cast<int>(m.times.size()) || !m.times[static_cast<size_t>(time)].humano)
         return r;
-    // Seasons have fewer than 1000 dates, so this names the match day uniquely.
-    const int dia = m.estado.temporada * 1000 + m.estado.dataatual;
+    const int dia = diadoturno(m);
     if (m.turnoaberto[static_cast<size_t>(tecnico)] == dia) return r;
     m.turnoaberto[static_cast<size_t>(tecnico)] = dia;
     r.novodia = true;

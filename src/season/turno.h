@@ -16,4 +16,8 @@ struct TEventosTurno {
 // changes nothing.
 TEventosTurno abreturno(Mundo& m, int tecnico);
 
+// A game loaded from a save made on the main screen of the current coach: his turn of today
+// had opened before the save, so opening his screen again does not repeat the day's morale.
+void retomaturno(Mundo& m);
+
 }  // namespace tarvello

@@ -16,6 +16,9 @@
 #include "news/mensagens.h"
 #include "newgame/inicializacao.h"
 #include "news/screens/mensagens_tela.h"
+#include "newgame/salvamento.h"
+#include "ui/opcoes_tela.h"
+#include "ui/salvar_jogo_tela.h"
 #include "season/semana.h"
 #include "season/turno.h"
 #include "ui/tela.h"
@@ -77,6 +80,24 @@ void ControleJogo::proximodia() {
         return;
     }
     abreprincipal(vez_.front());
+    salvaautomatico();
+}
+
+void ControleJogo::salvaautomatico() {
+    if (salvamentoautomatico(contadorsalvar_, mundo_->estado.salvarauto)) salvajogotela(principal_, *mundo_, raiz_);
+}
+
+void ControleJogo::salvar() {
+    salvajogotela(principal_, *mundo_, raiz_);
+}
+
+void ControleJogo::abreopcoes() {
+    TelaOpcoes t(*mundo_, raiz_, opcoes_, principal_);
+    connect(&t, &TelaOpcoes::listamudou, this, [this] {
+        if (principal_) principal_->montaplantel();
+    });
+    centraliza(&t);
+    t.exec();
 }
 
 void ControleJogo::abreprincipal(int k) {
@@ -93,6 +114,8 @@ void ControleJogo::abreprincipal(int k) {
     principal_->defineopcoes(opcoes_);
     connect(principal_, &TelaPrincipal::jogar, this, &ControleJogo::confirmou);
     connect(principal_, &TelaPrincipal::abrenoticias, this, &ControleJogo::abrenoticias);
+    connect(principal_, &TelaPrincipal::salvarjogo, this, &ControleJogo::salvar);
+    connect(principal_, &TelaPrincipal::abreopcoes, this, &ControleJogo::abreopcoes);
     principal_->show();
     centraliza(principal_);
     emit telaaberta(principal_);
@@ -190,6 +213,8 @@ void ControleJogo::novatemporada() {
     fecha(resumo_);
     partidasprimeiro_ = escolheprimeiratela(m).tela == Tela::Partidas;
     inicia();
+    // "Início do ano": the new season is saved as it begins.
+    if (salvamentoinicioano(m.estado.salvarauto)) salvajogotela(principal_, m, raiz_);
 }
 
 void ControleJogo::abreclassificacao() {

@@ -33,6 +33,8 @@ public:
 
     // The options file the main screen writes its "Salvar escalação" choice to.
     void defineopcoes(std::filesystem::path arquivo) { opcoes_ = std::move(arquivo); }
+    // The data folder, whose "sav/" receives the saved games.
+    void defineraiz(std::filesystem::path raiz) { raiz_ = std::move(raiz); }
     // Opens the first screen of the game.
     void inicia();
 
@@ -51,12 +53,17 @@ private:
     void novatemporada();   // "Continuar >>" of the summary: the first date of the new season
     void abreclassificacao();  // "Classificação após a rodada"
     void abrenoticias();
+    void salvar();          // "Salvar jogo" / F2
+    void abreopcoes();      // "Opções" / F3
+    void salvaautomatico(); // a main screen opened after a match day
     void fecha(QWidget* w);
 
     std::unique_ptr<Mundo> mundo_;
     std::unique_ptr<InteracaoJanelas> interacao_;
     bool partidasprimeiro_;
     std::filesystem::path opcoes_;
+    std::filesystem::path raiz_;
+    int contadorsalvar_ = 0;  // openings since the last automatic save ("A cada 3 jogos")
     std::vector<int> vez_;  // human coaches still to confirm today
     QPointer<TelaPrincipal> principal_;
     QPointer<TelaPartidas> partidas_;

@@ -7,7 +7,10 @@
 
 #include "editor/screens/carregando_editor_tela.h"
 #include "editor/screens/editor_tela.h"
+#include "match/screens/sons_tela.h"
 #include "model/mundo.h"
+#include "newgame/screens/carregar_jogo_tela.h"
+#include "season/turno.h"
 #include "newgame/novojogo.h"
 #include "newgame/screens/carregando_tela.h"
 #include "newgame/screens/configuracao_tela.h"
@@ -27,6 +30,9 @@ FluxoJogo::FluxoJogo(std::filesystem::path raiz, std::filesystem::path opcoes, u
     menu_ = std::make_unique<MenuInicial>();
     connect(menu_.get(), &MenuInicial::novojogo, this, &FluxoJogo::novo);
     connect(menu_.get(), &MenuInicial::editorequipes, this, &FluxoJogo::abreeditor);
+    connect(menu_.get(), &MenuInicial::carregarjogo, this, &FluxoJogo::carregar);
+    // The match sounds are opened once, when the program starts (missing files are skipped).
+    tocador().registrasons(raiz_);
 }
 
 FluxoJogo::~FluxoJogo() {
@@ -85,6 +91,22 @@ void FluxoJogo::novo() {
     abreconfiguracao();
     menu_->hide();
     QApplication::restoreOverrideCursor();
+}
+
+void FluxoJogo::carregar() {
+    TelaCarregarJogo t(raiz_, semente_++, menu_.get());
+    centraliza(&t);
+    if (t.exec() != QDialog::Accepted) return;
+    std::unique_ptr<Mundo> mundo = t.entregamundo();
+    if (!mundo) return;
+    // The save was made on the current coach's main screen, after his turn of the day opened.
+    retomaturno(*mundo);
+    controle_ = std::make_unique<ControleJogo>(std::move(mundo), false);
+    controle_->defineopcoes(opcoes_);
+    controle_->defineraiz(raiz_);
+    controle_->inicia();
+    menu_->hide();
+    emit jogoiniciado(false);
 }
 
 void FluxoJogo::abreconfiguracao() {
@@ -150,6 +172,7 @@ void FluxoJogo::abreprimeiratela() {
     controle_ = std::make_unique<ControleJogo>(jogo_->entregamundo(), primeira.tela == Tela::Partidas);
     jogo_.reset();
     controle_->defineopcoes(opcoes_);
+    controle_->defineraiz(raiz_);
     controle_->inicia();
     descarta(carregando_);
     descarta(escolha_);

@@ -50,6 +50,7 @@ signals:
 
 private:
     void novo();
+    void carregar();  // "Carregar Jogo Salvo": the load screen, then the loaded game
     void abreconfiguracao();
     void abrepersonalizada();
     void abreescolha();

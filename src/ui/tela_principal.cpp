@@ -454,8 +454,14 @@ QWidget* TelaPrincipal::montapainel(QWidget* pai) {
 
 void TelaPrincipal::montamenus() {
     // Only commands whose windows exist are offered; the others join the menus with their
-    // subsystems (saving, options, finances, rankings, friendlies).
+    // subsystems (rankings, friendlies).
     QMenu* opcoes = menuBar()->addMenu("Opções");
+    QAction* salvar = opcoes->addAction("Salvar jogo");
+    salvar->setShortcut(Qt::Key_F2);
+    connect(salvar, &QAction::triggered, this, &TelaPrincipal::salvarjogo);
+    QAction* preferencias = opcoes->addAction("Opções");
+    preferencias->setShortcut(Qt::Key_F3);
+    connect(preferencias, &QAction::triggered, this, &TelaPrincipal::abreopcoes);
     connect(opcoes->addAction("Sair do jogo"), &QAction::triggered, this, [this] {
         if (pergunta(this, "Deseja realmente sair do jogo? O que não foi salvo será perdido.")) QApplication::quit();
     });

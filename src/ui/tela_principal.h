@@ -44,6 +44,9 @@ signals:
     void jogar();
     // F7 / "Notícias": the inbox of the coach's club.
     void abrenoticias();
+    // F2 / "Salvar jogo" and F3 / "Opções" of the "Opções" menu.
+    void salvarjogo();
+    void abreopcoes();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -93,13 +93,28 @@ TEST_F(Opcoes, CoresCaemJuntas) {
     EXPECT_EQ(e.cores[1], 0xC0C0C0);
     EXPECT_EQ(e.cores[4], 12377822);
     // One unreadable key turns all five red, the readable ones too.
-    escreve("[opcoes]\ncor0=$00499494\ncor1=clSilver\ncor2=verde\ncor3=10736081\ncor4=12377822\n");
+    // An unreadable colour gives its own position the default; the others keep theirs.
+    escreve("[opcoes]\ncor0=$00499494\ncor1=clSilver\ncor2=verde\ncor3=10736081\ncor4=-5\n");
     e = carrega();
-    for (int c : e.cores) EXPECT_EQ(c, 255);
+    EXPECT_EQ(e.cores[0], 4822164);
+    EXPECT_EQ(e.cores[1], 0xC0C0C0);
+    EXPECT_EQ(e.cores[2], 255);
+    EXPECT_EQ(e.cores[3], 10736081);
+    EXPECT_EQ(e.cores[4], 255);
     // A missing key counts as unreadable.
     escreve("[opcoes]\ncor0=1\ncor1=2\ncor2=3\ncor3=4\n");
     e = carrega();
-    for (int c : e.cores) EXPECT_EQ(c, 255);
+    EXPECT_EQ(e.cores[3], 4);
+    EXPECT_EQ(e.cores[4], 255);
+    // Negative or out-of-range choices fall back to their defaults.
+    escreve("[opcoes]\nopsalvar=-1\nopemails=-2\n");
+    e = carrega();
+    EXPECT_EQ(e.salvarauto, 0);
+    EXPECT_EQ(e.emails, 0);
+    escreve("[opcoes]\nopsalvar=2\nopemails=4\n");
+    e = carrega();
+    EXPECT_EQ(e.salvarauto, 2);
+    EXPECT_EQ(e.emails, 0);
 }
 
 TEST_F(Opcoes, CorTextoIdaEVolta) {

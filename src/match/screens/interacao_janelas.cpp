@@ -2,6 +2,7 @@
 
 #include "match/screens/dialogos_partida.h"
 #include "match/screens/partida_tela.h"
+#include "match/screens/sons_tela.h"
 #include "model/mundo.h"
 
 namespace tarvello {
@@ -18,5 +19,7 @@ void InteracaoJanelas::intervalo(Mundo& m, int jogo) {
     TelaPartida t(m, jogo, true, pai_);
     t.exec();
 }
+
+void InteracaoJanelas::penaltimarcado(const Mundo& m) { tocasom(m, Som::Penalti); }
 
 }  // namespace tarvello

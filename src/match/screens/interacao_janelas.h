@@ -31,6 +31,7 @@ public:
         penaltis_.cobrapenalti(m, time, candidatos, sugestao, cobra);
     }
     void mostrapenalti(const Mundo& m, int time, const TCobrancaPenalti& c) override { penaltis_.mostrapenalti(m, time, c); }
+    void penaltimarcado(const Mundo& m) override;
 
 private:
     QWidget* pai_;

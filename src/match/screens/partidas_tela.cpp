@@ -14,6 +14,8 @@
 #include "match/diajogo.h"
 #include "match/interacao.h"
 #include "match/screens/partida_tela.h"
+#include "match/screens/sons_tela.h"
+#include "match/sons.h"
 #include "match/simulacao.h"
 #include "match/textoeventos.h"
 #include "model/mundo.h"
@@ -200,7 +202,9 @@ void TelaPartidas::tique() {
         atualiza();
         minuto_->setText("Intervalo");
     }
+    const size_t antes = m_.diajogo.eventos.size();
     const EstadoMinuto e = minuto(m_, ia_);
+    for (Som s : sonsdoseventos(m_, std::min(antes, m_.diajogo.eventos.size()))) tocasom(m_, s);
     if (e == EstadoMinuto::Intervalo) eventosetapa_ = m_.diajogo.eventos.size();
     atualiza();
     if (e == EstadoMinuto::Fim) {
@@ -208,6 +212,7 @@ void TelaPartidas::tique() {
         minuto_->clear();
         terminou_ = true;
         encerrapartidas(m_, ia_);
+        tocasom(m_, Som::FimJogo);
         const bool penaltis = std::any_of(m_.diajogo.jogos.begin(), m_.diajogo.jogos.end(),
                                           [](const TJogos& g) { return g.decididopenaltis != 0; });
         if (penaltis) tempo_->setText("Desempate por Penaltis");
