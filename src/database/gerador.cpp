@@ -1,5 +1,7 @@
 #include "database/gerador.h"
 
+#include "database/sons_gerados.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -429,6 +431,7 @@ TMundoGerado geramundo(uint64_t semente) {
     TGerador g(semente);
     g.gera();
     geraimagens(g.mundo);
+    for (TSomGerado& s : gerasons()) g.mundo.sons.push_back({std::move(s.nome), std::move(s.bytes)});
     return std::move(g.mundo);
 }
 
@@ -451,6 +454,11 @@ std::string gravamundo(const fs::path& raiz, TMundoGerado& mundo) {
         if (ec) return "Não foi possível criar as pastas em " + destino.parent_path().string() + ": " + ec.message();
         if (auto erro = gravaarquivo(destino, e.bytes); !erro.empty()) return erro;
     }
+    fs::create_directories(raiz / "sons", ec);
+    fs::create_directories(raiz / "sav", ec);
+    if (ec) return "Não foi possível criar as pastas em " + raiz.string() + ": " + ec.message();
+    for (const auto& e : mundo.sons)
+        if (auto erro = gravaarquivo(raiz / "sons" / e.nome, e.bytes); !erro.empty()) return erro;
     return {};
 }
 

@@ -25,11 +25,14 @@ struct TMundoGerado {
     // img/: the background pictures f01.bmp and f02.bmp and the flags of every country and
     // Brazilian state (bandeiras/...); names relative to img/.
     std::vector<TArquivoGerado> imagens;
+    // sons/: the four match sounds (names relative to sons/).
+    std::vector<TArquivoGerado> sons;
 };
 
 TMundoGerado geramundo(uint64_t semente);
 
-// Writes everything below raiz/teams and raiz/img, creating the folders. Empty text on success.
+// Writes everything below raiz/teams, raiz/img and raiz/sons, creating the folders, and the empty
+// folder raiz/sav for the saved games. Empty text on success.
 std::string gravamundo(const std::filesystem::path& raiz, TMundoGerado& mundo);
 
 }  // namespace tarvello
