@@ -15,6 +15,8 @@
 
 #include "../apoio/pastatemporaria.h"
 #include "database/jogosalvo.h"
+#include "database/sons_gerados.h"
+#include "match/screens/sons_tela.h"
 #include "model/opcoes.h"
 #include "newgame/salvamento.h"
 #include "newgame/screens/carregar_jogo_tela.h"
@@ -282,4 +284,42 @@ TEST(TelasSalvamento, TelaOpcoesECores) {
     EXPECT_TRUE(perguntou);
     EXPECT_TRUE(fs::exists(p.raiz / "sav" / "auto.s08"));
     EXPECT_FALSE(t.isVisible());
+}
+
+// Sounds are registered only when their file exists; a play restarts the sound each time and an
+// unknown alias is silent; the option and the instant mode silence every play.
+TEST(TelasSalvamento, SonsRegistradosETocados) {
+    Pasta p;
+    fs::create_directories(p.raiz / "sons");
+    const auto sons = gerasons();
+    ASSERT_EQ(sons.size(), 4u);
+    // Only the goal and the whistle at the end are there.
+    for (const auto& s : sons)
+        if (s.nome == "gol1.wav" || s.nome == "fimjogo.wav")
+            std::ofstream(p.raiz / "sons" / s.nome, std::ios::binary)
+                .write(reinterpret_cast<const char*>(s.bytes.data()), static_cast<std::streamsize>(s.bytes.size()));
+    TocadorSons t;
+    t.registrasons(p.raiz);
+    EXPECT_TRUE(t.registrado("gol"));
+    EXPECT_TRUE(t.registrado("fimjogo"));
+    EXPECT_FALSE(t.registrado("penalty"));
+    t.tocasom("gol");
+    t.tocasom("gol");  // a second goal while the first still sounds
+    t.tocasom("penalty");
+    EXPECT_EQ(t.tocados("gol"), 2);
+    EXPECT_EQ(t.tocados("penalty"), 0);
+
+    auto m = mundosalvavel();
+    m->estado.som = 0;
+    const int antes = tocador().tocados("fimjogo");
+    tocador().registrasons(p.raiz);
+    tocasom(*m, Som::FimJogo);
+    EXPECT_EQ(tocador().tocados("fimjogo"), antes);
+    m->estado.som = 1;
+    m->diajogo.instantaneo = true;
+    tocasom(*m, Som::FimJogo);
+    EXPECT_EQ(tocador().tocados("fimjogo"), antes);
+    m->diajogo.instantaneo = false;
+    tocasom(*m, Som::FimJogo);
+    EXPECT_EQ(tocador().tocados("fimjogo"), antes + 1);
 }
