@@ -19,6 +19,7 @@ std::string nomedotime(const Mundo& m, int t) {
 // What a saved game does not hold is worked out again from what it does.
 void refazderivados(Mundo& m) {
     montacalendario(m);
+    refazelencos(m);
     // The league's last round was played before the save, and its awards went with it.
     m.ligaencerrada = ligaterminada(m);
     m.ligapremiada = m.ligaencerrada;
