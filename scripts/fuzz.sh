@@ -40,8 +40,13 @@ if [ ! -d "$corpus" ]; then
 fi
 achados="$pasta/achados-$alvo"
 mkdir -p "$achados"
+# New inputs go to a scratch folder emptied at each run: saved games are megabytes each, and a
+# kept corpus would grow by hundreds of them.
+novos="$pasta/novos-$alvo"
+rm -rf "$novos"
+mkdir -p "$novos"
 cd "$pasta"
 paralelo=()
 if [ "$tarefas" -gt 1 ]; then paralelo=(-fork="$tarefas"); fi
 ASAN_OPTIONS=detect_leaks=0 "./$alvo" -max_total_time="$segundos" "${paralelo[@]}" -rss_limit_mb=4096 \
-    -max_len=16777216 -artifact_prefix="$achados/" -print_final_stats=1 "$corpus"
+    -max_len=16777216 -artifact_prefix="$achados/" -print_final_stats=1 "$novos" "$corpus"
