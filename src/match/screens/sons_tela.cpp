@@ -38,8 +38,10 @@ int TocadorSons::tocados(const std::string& alias) const {
 }
 
 TocadorSons& tocador() {
-    static TocadorSons t;
-    return t;
+    // Opened once for the whole run and never closed: destroying the sound objects after the
+    // application object is gone (at exit) would abort.
+    static TocadorSons* t = new TocadorSons;
+    return *t;
 }
 
 void tocasom(const Mundo& m, Som s) {
