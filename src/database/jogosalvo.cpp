@@ -130,7 +130,7 @@ std::vector<uint8_t> codificajogo(const Mundo& m) {
     w.tabela(m.amistosos);            // 18
     w.tabela(m.ligas);                // 19
     w.tabela(m.partidas);             // 20
-    w.tabela(m.diajogo.eventos);      // 21
+    w.tabela(m.eventosrelatorios);    // 21: the events of the stored reports
     w.tabela(m.historicocolocados);   // 22
     w.tabela(m.historicotecnicos);    // 23
     w.tabela(m.historicoartilheiros); // 24
@@ -171,7 +171,7 @@ std::string decodificajogo(std::span<const uint8_t> bytes, Mundo& m) {
     r.item(18); r.tabela(m.amistosos);
     r.item(19); r.tabela(m.ligas);
     r.item(20); r.tabela(m.partidas);
-    r.item(21); r.tabela(m.diajogo.eventos);
+    r.item(21); r.tabela(m.eventosrelatorios);
     r.item(22); r.tabela(m.historicocolocados);
     r.item(23); r.tabela(m.historicotecnicos);
     r.item(24); r.tabela(m.historicoartilheiros);

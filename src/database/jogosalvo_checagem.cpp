@@ -267,11 +267,12 @@ std::string conferepartidas(const Mundo& m) {
 }
 
 std::string confereeventos(const Mundo& m) {
-    for (size_t i = 0; i < m.diajogo.eventos.size(); ++i) {
-        const TEventoPartida& e = m.diajogo.eventos[i];
+    // Stored events belong to a report: their match field holds the report's index.
+    for (size_t i = 0; i < m.eventosrelatorios.size(); ++i) {
+        const TEventoPartida& e = m.eventosrelatorios[i];
         if (!indiceou(e.time, m.times.size()) || !indiceou(e.jogador, m.jogadores.size()))
             return registro("evento", i, "índice");
-        if (!entre(e.partida, 1, kMaxJogosTela)) return registro("evento", i, "partida");
+        if (e.partida < 0 || static_cast<size_t>(e.partida) >= m.relatorios.size()) return registro("evento", i, "relatório");
     }
     return {};
 }

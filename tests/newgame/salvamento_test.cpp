@@ -108,7 +108,7 @@ void preenchelistas(Mundo& m) {
     am.mandante = a;
     am.visitante = b;
     m.amistosos.push_back(am);
-    m.diajogo.eventos.push_back({kEvGol, a, 1, -1, 10, 1});
+    m.eventosrelatorios.push_back({kEvGol, a, 1, -1, 10, 0});  // of report 0
     m.historicotecnicos.push_back({1, kLiga, a, a, 1, 1, 0});
     m.historicoartilheiros.push_back({1, kLiga, a, 1, 1, 9, 0});
     m.resultadosclubes.push_back({a, 1, kLiga, 1, 1});
