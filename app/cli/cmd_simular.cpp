@@ -400,6 +400,7 @@ int simular(const Argumentos& a) {
               {"capacidade", {m.times[c].capacidade[0], m.times[c].capacidade[1], m.times[c].capacidade[2], m.times[c].capacidade[3]}},
               {"precoingresso",
                {m.times[c].precoingresso[0], m.times[c].precoingresso[1], m.times[c].precoingresso[2], m.times[c].precoingresso[3]}}}},
+            {"numjogadores", m.times[c].numjogadores},
             {"elenco", resumojogadores(m, static_cast<int>(c))},
             {"financas",
              {{"salariosemanal", f.salariosemanal}, {"salarios", f.salarios}, {"ingressos", f.ingressos},
@@ -416,6 +417,18 @@ int simular(const Argumentos& a) {
         saida["copas"] = partidas;  // knock-out and state matches with their shoot-outs
         saida["clubes"] = clubes;
         saida["avisos"] = jogo ? jogo->avisos() : std::vector<std::string>{};
+        // Every completed transfer of the game, oldest first (a loan's moves at price 0).
+        nlohmann::json transferencias = nlohmann::json::array();
+        for (const TTransferencia& t : m.transferencias) {
+            const bool valido = t.jogador > 0 && t.jogador < static_cast<int>(m.jogadores.size());
+            transferencias.push_back({{"jogador", t.jogador},
+                                      {"nome", valido ? m.jogadores[static_cast<size_t>(t.jogador)].nome.utf8() : std::string()},
+                                      {"temporada", t.temporada},
+                                      {"origem", t.origem},
+                                      {"destino", t.destino},
+                                      {"preco", t.preco}});
+        }
+        saida["transferencias"] = transferencias;
         std::puts(saida.dump(2).c_str());
     } else {
         std::printf("temporada %d: %lld datas jogadas, data atual %d%s\n", m.estado.temporada, jogadas,

@@ -8,6 +8,9 @@
 
 #include "club/amistosos.h"
 #include "club/estadio.h"
+#include "club/emprestimos.h"
+#include "club/leilao.h"
+#include "club/transferencias.h"
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/estaduais.h"
@@ -23,6 +26,7 @@
 #include "match/taticas.h"
 #include "match/verificacao.h"
 #include "model/funcoes.h"
+#include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "records/historico.h"
@@ -307,6 +311,9 @@ void jogadia(Mundo& m, Interacao& ia) {
 }
 
 void jogadatasemtela(Mundo& m, Interacao& ia) {
+    // The auctions due before the main screens, with nobody to bid.
+    if (m.leiloespendentes > 0) leiloessemtela(m, m.leiloespendentes);
+    m.leiloespendentes = 0;
     for (int k : tecnicosdodia(m)) abreturno(m, k);
     comecadia(m);
     jogadia(m, ia);
@@ -323,15 +330,22 @@ bool houvejogoshoje(const Mundo& m) {
 ProximaEtapa continuar(Mundo& m, Interacao&) {
     TEstadoJogo& e = m.estado;
     const int antes = e.dataatual;
+    const bool diadeliga = e.competicaoatual == kLiga;
     proximadata(m);
+    // Loans that end by the new date are settled before anything else looks at the squads.
+    if (e.dataatual != antes) encerraemprestimos(m, datahoje(m));
     pulacopasemjogos(m);
     // Works that end on the new date open their seats, whoever runs the club.
     concluiobras(m);
     encerradia(m);
     m.controledia = TControleDia{};
+    m.leiloespendentes = 0;
+    if (diadeliga) mercadodarodada(m, antes);
     if (e.dataatual == antes || e.competicaoatual == kSemJogos) return ProximaEtapa::FimTemporada;
     sorteiaarbitros(m);
-    return humanojoga(m) ? ProximaEtapa::TelaPrincipal : ProximaEtapa::ProximoDia;
+    if (!humanojoga(m)) return ProximaEtapa::ProximoDia;
+    if (diadeliga) m.leiloespendentes = sorteialeiloes(m);
+    return ProximaEtapa::TelaPrincipal;
 }
 
 }  // namespace tarvello

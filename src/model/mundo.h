@@ -66,6 +66,10 @@ struct Mundo {
     // daily morale and the day's events run once per coach and day. Not saved.
     std::array<int32_t, kMaxHumanos> turnoaberto{};
 
+    // Auctions of computer clubs' players still to run before the next main screen (drawn
+    // after a league day); not saved.
+    int leiloespendentes = 0;
+
     std::array<TDiaCalendario, kNumDatas> calendario{};  // rebuilt every season, never saved
     std::vector<TPartida> partidas;                       // the season's match list
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "club/emprestimos.h"
 #include "model/mundo.h"
 
 namespace tarvello {
@@ -43,6 +44,8 @@ void contrata(Mundo& m, int time, int tecnico) {
     if (tecnico < 0 || tecnico >= static_cast<int>(m.tecnicos.size())) return;
     TTime& k = m.times[time];
     TTecnico& t = m.tecnicos[tecnico];
+    // The coach who leaves takes his loans with him: the loaned players go back.
+    encerraemprestimosdoclube(m, time);
     k.tecnico = tecnico;
     t.time = time;
     t.empregado = 1;

@@ -30,6 +30,8 @@ TEventosTurno abreturno(Mundo& m, int tecnico) {
     m.turnoaberto[static_cast<size_t>(tecnico)] = dia;
     r.novodia = true;
     atualizamoral(m, time);
+    r.proposta = sorteiaproposta(m, time);
+    r.vendidos = vendelistados(m, time);
     r.falecido = verificafalecimento(m, time);
     // Then the squad is shown: contracts are renewed or flagged (the screen checks them again
     // each time it shows the squad; nothing happens twice).

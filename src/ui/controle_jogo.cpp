@@ -3,6 +3,9 @@
 #include <QApplication>
 
 #include "club/screens/amistosos_tela.h"
+#include "club/financas.h"
+#include "club/screens/leilao_tela.h"
+#include "club/transferencias.h"
 #include "competitions/screens/classificacao_tela.h"
 #include "competitions/temporada.h"
 #include "match/diajogo.h"
@@ -13,6 +16,7 @@
 #include "match/taticas.h"
 #include "model/mundo.h"
 #include "model/registros.h"
+#include "model/tipos.h"
 #include "news/mensagens.h"
 #include "newgame/inicializacao.h"
 #include "news/screens/mensagens_tela.h"
@@ -21,6 +25,7 @@
 #include "ui/salvar_jogo_tela.h"
 #include "season/semana.h"
 #include "season/turno.h"
+#include "ui/clube_tela.h"
 #include "ui/tela.h"
 #include "ui/tela_principal.h"
 
@@ -119,7 +124,26 @@ void ControleJogo::abreprincipal(int k) {
     principal_->show();
     centraliza(principal_);
     emit telaaberta(principal_);
+    if (eventos.proposta.jogador > 0) propostadecompra(eventos.proposta);
     if (eventos.falecido > 0) avisafalecimento(principal_, m, eventos.falecido);
+}
+
+void ControleJogo::propostadecompra(const TProposta& p) {
+    Mundo& m = *mundo_;
+    const TJogador& j = m.jogadores[static_cast<size_t>(p.jogador)];
+    const QString texto =
+        QStringLiteral("Proposta de compra\n\n%1\n%2\nValor da proposta: $%3\nForça: %4\nIdade: %5\n%6 / %7\n%8\n"
+                       "Passe: $%9\n\nDeseja aceitar a proposta e vender o jogador?")
+            .arg(nomeclube(m, p.comprador), qtexto(j.nome.utf8()), QString::fromStdString(formatamil(p.valor)))
+            .arg(j.forca)
+            .arg(j.idade)
+            .arg(qtexto(nomehabilidade(j.habilidade1)), qtexto(nomehabilidade(j.habilidade2)),
+                 qtexto(nomeposicao(j.posicaooriginal)), QString::fromStdString(formatamil(j.passe)));
+    if (!pergunta(principal_, texto)) return;
+    if (aceitaproposta(m, p) && principal_) {
+        principal_->montaplantel();
+        principal_->atualiza();
+    }
 }
 
 void ControleJogo::confirmou() {
@@ -176,7 +200,18 @@ void ControleJogo::continuar() {
     switch (etapa) {
         case ProximaEtapa::FimTemporada: abreresumo(); break;
         case ProximaEtapa::ProximoDia: comecapartidas(); break;
-        case ProximaEtapa::TelaPrincipal: proximodia(); break;
+        case ProximaEtapa::TelaPrincipal:
+            // After a league date, the auctions drawn for it come before the main screens.
+            if (m.leiloespendentes > 0) {
+                const int n = m.leiloespendentes;
+                m.leiloespendentes = 0;
+                TelaLeilao t(m, n);
+                t.defineritmo(ritmoleilao_);
+                emit telaaberta(&t);
+                t.exec();
+            }
+            proximodia();
+            break;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "competitions/screens/resumo_temporada_tela.h"
 #include "match/screens/resultados_tela.h"
 #include "ui/tela_principal.h"
+#include "club/transferencias.h"
 
 namespace tarvello {
 
@@ -37,6 +38,8 @@ public:
     void defineraiz(std::filesystem::path raiz) { raiz_ = std::move(raiz); }
     // Opens the first screen of the game.
     void inicia();
+    // Factor of the auction screen's pauses (tests speed them up).
+    void defineritmoleilao(double r) { ritmoleilao_ = r; }
 
 signals:
     // A screen of the game opened (tests follow the flow through it).
@@ -56,11 +59,13 @@ private:
     void salvar();          // "Salvar jogo" / F2
     void abreopcoes();      // "Opções" / F3
     void salvaautomatico(); // a main screen opened after a match day
+    void propostadecompra(const TProposta& p);  // "Proposta de compra" of a computer club
     void fecha(QWidget* w);
 
     std::unique_ptr<Mundo> mundo_;
     std::unique_ptr<InteracaoJanelas> interacao_;
     bool partidasprimeiro_;
+    double ritmoleilao_ = 1.0;
     std::filesystem::path opcoes_;
     std::filesystem::path raiz_;
     int contadorsalvar_ = 0;  // openings since the last automatic save ("A cada 3 jogos")

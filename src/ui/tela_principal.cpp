@@ -23,7 +23,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "club/emprestimos.h"
 #include "club/financas.h"
+#include "club/leilao.h"
+#include "club/screens/busca_tela.h"
+#include "club/screens/clubes_tela.h"
+#include "club/screens/leilao_tela.h"
+#include "club/screens/transferencias_tela.h"
+#include "club/screens/venda_tela.h"
+#include "club/transferencias.h"
 #include "club/plantel_textos.h"
 #include "club/screens/contrato_tela.h"
 #include "club/screens/amistosos_tela.h"
@@ -424,6 +432,12 @@ QWidget* TelaPrincipal::montapainel(QWidget* pai) {
         if (jogadorpainel_ > 0) mudaposicao(jogadorpainel_);
     });
     v->addWidget(pmudaposicao_);
+    pvende_ = new QPushButton("vender", w);
+    pvende_->setObjectName("botaovender");
+    connect(pvende_, &QPushButton::clicked, this, [this] {
+        if (jogadorpainel_ > 0) vende(jogadorpainel_);
+    });
+    v->addWidget(pvende_);
     pbotaocontrato_ = new QPushButton("contrato", w);
     pbotaocontrato_->setObjectName("botaocontrato");
     connect(pbotaocontrato_, &QPushButton::clicked, this, [this] {
@@ -490,6 +504,14 @@ void TelaPrincipal::montamenus() {
     QMenu* financas = menuBar()->addMenu("Finanças");
     connect(financas->addAction("Finanças do Time"), &QAction::triggered, this, &TelaPrincipal::abrefinancas);
     connect(financas->addAction("Empréstimo bancário"), &QAction::triggered, this, &TelaPrincipal::abreemprestimo);
+    QAction* times = menuBar()->addAction("Ver todos os times");
+    connect(times, &QAction::triggered, this, [this] { abreclubes(mundo_->estado.timeatual); });
+    connect(new QShortcut(Qt::Key_F8, this), &QShortcut::activated, this, [this] { abreclubes(1); });
+    QAction* procurar = menuBar()->addAction("Procurar jogador");
+    connect(procurar, &QAction::triggered, this, &TelaPrincipal::abrebusca);
+    QMenu* ranking = menuBar()->addMenu("Ranking de clubes");
+    connect(ranking->addAction("Transferências de Jogadores"), &QAction::triggered, this,
+            [this] { abrejanela(new TelaTransferencias(*mundo_, -1, this)); });
     QAction* tabelas = menuBar()->addAction("Classificação");
     tabelas->setToolTip("Tabela de classificação - F5");
     connect(tabelas, &QAction::triggered, this, classificacao);
@@ -684,6 +706,7 @@ void TelaPrincipal::mostrajogador(int jogador) {
         l->clear();
     pmudaposicao_->setEnabled(valido);
     pbotaocontrato_->setEnabled(valido);
+    pvende_->setEnabled(false);
     paposenta_->setEnabled(false);
     pretiravenda_->setVisible(false);
     if (!valido) return;
@@ -706,6 +729,7 @@ void TelaPrincipal::mostrajogador(int jogador) {
     pcontrato_->setText(qs(textocontrato(m, jogador)));
     pmudaposicao_->setEnabled(podeimprovisar(j));
     pbotaocontrato_->setEnabled(podepropor(j));
+    pvende_->setEnabled(podevender(m, j.time) && podetransferir(m, jogador));
     paposenta_->setEnabled(podeaposentar(j));
     pretiravenda_->setVisible(j.avenda != 0);
 }
@@ -747,17 +771,31 @@ void TelaPrincipal::menujogador(const QPoint& pos) {
     mostrajogador(j);
     QMenu menu(this);
     menu.setObjectName("menujogador");
+    const TJogador& jog = mundo_->jogadores[static_cast<size_t>(j)];
     QAction* contrato = menu.addAction("Propor contrato");
-    contrato->setEnabled(podepropor(mundo_->jogadores[static_cast<size_t>(j)]));
+    contrato->setEnabled(podepropor(jog));
+    QAction* vender = menu.addAction("Vender jogador");
+    vender->setEnabled(podevender(*mundo_, jog.time) && podetransferir(*mundo_, j));
     QAction* posicao = menu.addAction("Mudar posição");
     posicao->setEnabled(podeimprovisar(mundo_->jogadores[static_cast<size_t>(j)]));
     QAction* numero = menu.addAction("Escolher número");
     QAction* aposentar = menu.addAction("Aposentar jogador");
     aposentar->setEnabled(podeaposentar(mundo_->jogadores[static_cast<size_t>(j)]));
     QAction* historico = menu.addAction("Histórico Jogos");
+    // A loaned-in player can be sent back or bought.
+    QAction* cancela = menu.addAction("Cancelar Empréstimo");
+    QAction* compra = menu.addAction("Comprar jogador");
+    cancela->setVisible(jog.emprestado == 2);
+    compra->setVisible(jog.emprestado == 2);
     QAction* a = menu.exec(grade_->viewport()->mapToGlobal(pos));
     if (a == historico) abrejanela(new TelaHistoricoJogos(*mundo_, j, this));
     if (a == contrato) propoecontrato(j);
+    else if (a == vender) vende(j);
+    else if (a == cancela) {
+        if (cancelaemprestimo(*mundo_, j)) elencomudou();
+    } else if (a == compra) {
+        if (compraemprestado(*mundo_, j)) elencomudou();
+    }
     else if (a == posicao) mudaposicao(j);
     else if (a == numero) escolhenumero(j);
     else if (a == aposentar) aposenta(j);
@@ -799,9 +837,49 @@ void TelaPrincipal::propoecontrato(int jogador) {
         // The new contract stands; the panel offers no second proposal or sale until rebuilt.
         pbotaocontrato_->setEnabled(false);
     } else if (t.resultado() == TelaContrato::Leilao) {
-        // The coach refused the player's demand: this is where the player goes to auction,
-        // once the auction window exists. Until then he stays on his current contract.
+        // The coach refused the player's demand: the player goes to auction.
+        leiloa(jogador, -1);
     }
+}
+
+void TelaPrincipal::vende(int jogador) {
+    TelaVenda t(*mundo_, jogador, this);
+    t.exec();
+    if (t.resultado() == TelaVenda::Leilao) {
+        leiloa(jogador, t.preco());
+    } else if (t.resultado() == TelaVenda::Listado) {
+        const int l = plantel_.linhadojogador(jogador);
+        if (l >= 0) preenchelinha(l);
+        mostrajogador(jogador);
+    }
+}
+
+void TelaPrincipal::leiloa(int jogador, int32_t preco) {
+    TelaLeilao t(*mundo_, leilaodojogador(*mundo_, jogador, preco), this);
+    t.exec();
+    if (t.vendidos() > 0) elencomudou();
+}
+
+void TelaPrincipal::abreclubes(int time) {
+    TelaClubes t(*mundo_, time, mundo_->estado.timeatual, this);
+    t.exec();
+    if (t.mudou()) elencomudou();
+    atualiza();
+}
+
+void TelaPrincipal::abrebusca() {
+    TelaBusca t(*mundo_, mundo_->estado.timeatual, this);
+    bool mudou = false;
+    connect(&t, &TelaBusca::elencomudou, this, [&mudou] { mudou = true; });
+    t.exec();
+    if (mudou) elencomudou();
+    atualiza();
+}
+
+void TelaPrincipal::elencomudou() {
+    // The squad grid, counts and formations are rebuilt; "Jogar >>" waits for a new line-up.
+    montaplantel();
+    atualiza();
 }
 
 void TelaPrincipal::abrefinancas() {

@@ -69,6 +69,11 @@ private:
     void mudaposicao(int jogador);
     void escolhenumero(int jogador);
     void propoecontrato(int jogador);
+    void vende(int jogador);                      // "Vender jogador" / "vender"
+    void leiloa(int jogador, int32_t preco);      // the coach's own auction (preco < 0: computed)
+    void abreclubes(int time);                    // "Ver todos os times"
+    void abrebusca();                             // "Procurar jogador"
+    void elencomudou();                           // after a purchase, sale or loan
     void abrefinancas();
     void abreemprestimo();
     void aposenta(int jogador);  // "Aposentar jogador"
@@ -123,6 +128,7 @@ private:
     QPushButton* pbotaocontrato_;
     QPushButton* paposenta_;
     QPushButton* pretiravenda_;
+    QPushButton* pvende_;
 };
 
 }  // namespace tarvello
