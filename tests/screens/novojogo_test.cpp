@@ -79,6 +79,16 @@ void marca(QTableWidget* g, int pais) {
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
 }
 
+// Questions the game asks on its own (a computer club's offer for a player when the main
+// screen opens) are answered "Não" without a modal box.
+struct RecusaPerguntas {
+    GanchoPergunta anterior_ = ganchopergunta();
+    RecusaPerguntas() {
+        ganchopergunta() = [](QWidget*, const QString&) { return false; };
+    }
+    ~RecusaPerguntas() { ganchopergunta() = anterior_; }
+};
+
 class FluxoNovoJogo : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -97,6 +107,7 @@ protected:
     }
     BaseTeste base_;
     Mensagens mensagens_;
+    RecusaPerguntas perguntas_;
     std::unique_ptr<FluxoJogo> fluxo_;
 };
 

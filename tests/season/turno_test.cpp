@@ -48,7 +48,7 @@ Mundo temporadacomhumanos(uint64_t semente, int temporada = 1) {
 // squads' morale moves (complaints, fights, reactions to heavy defeats) while computer-run clubs
 // are left alone; cup shoot-outs are kept on the match slots.
 TEST(Turno, MoralEDesempatesAoLongoDaTemporada) {
-    Mundo m = temporadacomhumanos(5);
+    Mundo m = temporadacomhumanos(6);
     InteracaoComputador ia;
     int moraismudadas = 0, reacoes = 0, brigas = 0, desempates = 0;
     for (int dias = 0; dias < 148; ++dias) {
