@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTranslator>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -116,6 +117,21 @@ GanchoPergunta& ganchopergunta() {
 }
 
 bool pergunta(QWidget* pai, const QString& texto) { return ganchopergunta()(pai, texto); }
+
+GanchoPerguntaBotoes& ganchoperguntabotoes() {
+    static GanchoPerguntaBotoes g = [](QWidget* pai, const QString& texto, const QString& sim, const QString& nao) {
+        QMessageBox caixa(QMessageBox::Question, QGuiApplication::applicationDisplayName(), texto, QMessageBox::NoButton, pai);
+        QPushButton* s = caixa.addButton(sim, QMessageBox::YesRole);
+        caixa.addButton(nao, QMessageBox::NoRole);
+        caixa.exec();
+        return caixa.clickedButton() == s;
+    };
+    return g;
+}
+
+bool pergunta(QWidget* pai, const QString& texto, const QString& sim, const QString& nao) {
+    return ganchoperguntabotoes()(pai, texto, sim, nao);
+}
 
 bool carregatraducoes() {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));

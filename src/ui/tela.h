@@ -46,6 +46,12 @@ void mostramensagem(QWidget* pai, const QString& texto);
 using GanchoPergunta = std::function<bool(QWidget* pai, const QString& texto)>;
 GanchoPergunta& ganchopergunta();
 bool pergunta(QWidget* pai, const QString& texto);
+// The same with the two buttons named by the game ("Aceitar" / "Recusar"); true for the first.
+// A test replaces `ganchoperguntabotoes` likewise.
+using GanchoPerguntaBotoes =
+    std::function<bool(QWidget* pai, const QString& texto, const QString& sim, const QString& nao)>;
+GanchoPerguntaBotoes& ganchoperguntabotoes();
+bool pergunta(QWidget* pai, const QString& texto, const QString& sim, const QString& nao);
 
 // Qt's own texts (context menus, standard buttons) in Brazilian Portuguese: installs the
 // qtbase_pt_BR translation shipped with Qt. False when it is not installed.

@@ -227,3 +227,44 @@ TEST(TelasMercado, Emprestimo) {
     EXPECT_TRUE(cancelaemprestimo(*m, p));
     EXPECT_EQ(m->jogadores[static_cast<size_t>(p)].time, 6);
 }
+
+// A player of a higher division asks for a raise once his club accepted the offer: "Recusar"
+// leaves him where he is, "Aceitar" buys him with the salary multiplied.
+TEST(TelasMercado, AumentoPedidoPeloJogador) {
+    auto m = mundohumano();
+    for (int t = 0; t < 10; ++t) recontaelenco(*m, t);
+    m->times[0].divisao = 2;  // the coach's club a division below the seller's
+    const int p = elenco(*m, 4)[6];
+    TJogador& j = m->jogadores[static_cast<size_t>(p)];
+    j.forca = 50;
+    j.salario = 10000;
+    colocaalista(*m, p, 100000);
+    j.passe = 100000;
+    Ganchos g;
+    QStringList botoes;
+    bool aceita = false;
+    GanchoPerguntaBotoes anterior = ganchoperguntabotoes();
+    ganchoperguntabotoes() = [&](QWidget*, const QString& t, const QString& sim, const QString& nao) {
+        botoes << t << sim << nao;
+        return aceita;
+    };
+    TelaClubes c(*m, 4, 0);
+    c.show();
+    auto oferta = [&](QWidget* w) { w->findChild<QPushButton*>("proporcompra")->click(); };
+    selecionalinha(c.findChild<QTableWidget*>("jogadores"), p);
+    quandoabrir(oferta);
+    c.findChild<QPushButton*>("fazeroferta")->click();
+    EXPECT_EQ(j.time, 4);
+    ASSERT_EQ(botoes.size(), 3);
+    EXPECT_EQ(botoes[0], "Para jogar no seu clube " + QString::fromStdString(j.nome.utf8()) +
+                             " quer um aumento de salário de 3 vezes, passando seu salário para $30 000. Deseja aceitar?");
+    EXPECT_EQ(botoes[1], "Aceitar");
+    EXPECT_EQ(botoes[2], "Recusar");
+    aceita = true;
+    selecionalinha(c.findChild<QTableWidget*>("jogadores"), p);
+    quandoabrir(oferta);
+    c.findChild<QPushButton*>("fazeroferta")->click();
+    EXPECT_EQ(j.time, 0);
+    EXPECT_EQ(j.salario, 30000);
+    ganchoperguntabotoes() = anterior;
+}

@@ -113,7 +113,7 @@ void TelaLeilao::mostra() {
     escudo_->setPixmap(escudoclube(m_, l_.vendedor, 48));
     nome_->setText(qs(j.nome.utf8()) + "  (" + QChar(letraposicao(j.posicaooriginal)) + ")");
     int jogos = 0, gols = 0;
-    for (int k = 0; k <= kEurocopa; ++k) {
+    for (int k = 0; k <= kCopaAmerica; ++k) {  // every club and national-team competition up to 8
         jogos += j.partidas[k];
         gols += j.gols[k];
     }

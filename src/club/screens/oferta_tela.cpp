@@ -30,7 +30,8 @@ bool fechacompra(QWidget* pai, Mundo& m, int jogador, int comprador, int32_t pre
         const int64_t novo = static_cast<int64_t>(j.salario) * fator;
         if (!pergunta(pai, "Para jogar no seu clube " + nomejogador(m, jogador) + " quer um aumento de salário de " +
                                QString::number(fator) + " vezes, passando seu salário para $" + qs(formatadinheiro(novo)) +
-                               ". Deseja aceitar?"))
+                               ". Deseja aceitar?",
+                      "Aceitar", "Recusar"))
             return false;
     }
     if (!concluicompra(m, jogador, comprador, preco, fator, substituicao)) return false;
