@@ -10,6 +10,7 @@
 #include "club/elenco.h"
 #include "club/financas.h"
 #include "database/arquivos.h"
+#include "match/escalacao.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "news/mensagens.h"
@@ -95,6 +96,10 @@ bool podetransferir(const Mundo& m, int jogador) {
     if (!jogadorvalido(m, jogador)) return false;
     const TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
     if (!timevalido(m, j.time) || j.emprestado == 2) return false;
+    // A player in a line-up his coach has already confirmed for today plays for that club.
+    if (const TEscalacao* r = linhade(m, j.time))
+        for (int s = 1; s <= kUltimoBanco; ++s)
+            if ((*r)[s] == jogador && (s <= 11 || s >= kPrimeiroBanco)) return false;
     return m.times[static_cast<size_t>(j.time)].numjogadores > kMinimoElenco;
 }
 

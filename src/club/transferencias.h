@@ -14,7 +14,8 @@ inline constexpr int kMinimoElenco = 11;
 inline constexpr int kMaximoElenco = 28;
 
 // Whether the player may be sold now, by whatever way: he has a club, is not on loan there
-// (a loan is settled or refused first) and his club keeps a side without him. Every entry
+// (a loan is settled or refused first), is not in a line-up already confirmed for today and
+// his club keeps a side without him. Every entry
 // point that sells asks this; `efetuatransferencia` refuses what it refuses.
 bool podetransferir(const Mundo& m, int jogador);
 

@@ -11,6 +11,7 @@
 #include "club/financas.h"
 #include "club/transferencias.h"
 #include "club/valores.h"
+#include "match/escalacao.h"
 #include "model/hoje.h"
 #include "model/mensagem.h"
 #include "model/tipos.h"
@@ -139,6 +140,12 @@ TEST(Mercado, VendasRecusadas) {
     EXPECT_FALSE(podetransferir(m, p));
     EXPECT_FALSE(efetuatransferencia(m, p, 3, 1000));
     m.jogadores[static_cast<size_t>(p)].emprestado = 0;
+    // In a line-up confirmed for today he plays for his club first.
+    novalinha(m, 2)[3] = p;
+    EXPECT_FALSE(podetransferir(m, p));
+    m.diajogo.escalacoes.clear();
+    m.times[2].linhaescalacao = -1;
+    EXPECT_TRUE(podetransferir(m, p));
     EXPECT_FALSE(efetuatransferencia(m, p, 2, 1000));
     m.times[3].numjogadores = kMaximoElenco;
     EXPECT_FALSE(efetuatransferencia(m, p, 3, 1000));
