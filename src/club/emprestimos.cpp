@@ -26,8 +26,11 @@ void liquida(Mundo& m, TEmprestimo& e) {
     const int jogador = e.jogador;
     e.jogador = -1;
     if (!jogadorvalido(m, jogador)) return;
-    if (timevalido(m, e.timeorigem)) moveemprestimo(m, jogador, e.timeorigem, datahoje(m) + kDiasEmprestimo);
-    m.jogadores[static_cast<size_t>(jogador)].emprestado = 0;
+    TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
+    // A player who left the game while on loan (he died) does not come back.
+    if (timevalido(m, j.time) && timevalido(m, e.timeorigem))
+        moveemprestimo(m, jogador, e.timeorigem, datahoje(m) + kDiasEmprestimo);
+    j.emprestado = 0;
 }
 
 }  // namespace

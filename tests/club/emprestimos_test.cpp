@@ -69,6 +69,13 @@ TEST(Emprestimos, PegarELimite) {
     EXPECT_EQ(m.financas[0].salariosemanal, folha0 + m.jogadores[static_cast<size_t>(b)].salario);
     EXPECT_EQ(pegaemprestado(m, c, 0), ResultadoEmprestimo::Feito);
     EXPECT_FALSE(cancelaemprestimo(m, a));  // already settled
+
+    // A loaned player who died stays out of every squad when his loan is settled.
+    saidaclube(m, b);
+    encerraemprestimos(m, datahoje(m) + 1000);
+    EXPECT_EQ(m.jogadores[static_cast<size_t>(b)].time, -1);
+    EXPECT_EQ(m.jogadores[static_cast<size_t>(c)].time, 5);
+    EXPECT_EQ(contaemprestados(m, 0), 0);
 }
 
 // The player's answer, in both formats; where no rule speaks, he comes.
