@@ -60,10 +60,9 @@ TLeilao escolheleilao(Mundo& m, int compradoranterior) {
     for (int k = 0; k < 250 && l.jogador == 0; ++k) {
         const int pos = m.sorteia(kNumPosicoes);
         if (v.numporposicao[pos] < 3) continue;
-        for (size_t i = 1; i < m.jogadores.size(); ++i) {
-            const TJogador& j = m.jogadores[i];
-            if (j.time != vendedor || j.posicaooriginal != pos) continue;
-            if (podetransferir(m, static_cast<int>(i))) l.jogador = static_cast<int>(i);
+        for (int i : elencoatual(m, vendedor)) {
+            if (m.jogadores[static_cast<size_t>(i)].posicaooriginal != pos) continue;
+            if (podetransferir(m, i)) l.jogador = i;
             break;
         }
     }

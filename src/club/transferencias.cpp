@@ -31,8 +31,7 @@ bool dezclubes(const Mundo& m) { return m.estado.sistemadisputa == 4; }
 
 int estrelasdo(const Mundo& m, int time) {
     int n = 0;
-    for (size_t i = 1; i < m.jogadores.size(); ++i)
-        if (m.jogadores[i].time == time && m.jogadores[i].estrela) ++n;
+    for (int i : elencoatual(m, time)) n += m.jogadores[static_cast<size_t>(i)].estrela != 0;
     return n;
 }
 
@@ -78,10 +77,8 @@ int sorteiaclube(Mundo& m, int inicio, int fim) { return fim > inicio ? inicio +
 
 // The first player of the club with natural position `pos` who may be sold; 0 none.
 int primeirodaposicao(const Mundo& m, int time, int pos) {
-    for (size_t i = 1; i < m.jogadores.size(); ++i) {
-        const TJogador& j = m.jogadores[i];
-        if (j.time == time && j.posicaooriginal == pos) return podetransferir(m, static_cast<int>(i)) ? static_cast<int>(i) : 0;
-    }
+    for (int i : elencoatual(m, time))
+        if (m.jogadores[static_cast<size_t>(i)].posicaooriginal == pos) return podetransferir(m, i) ? i : 0;
     return 0;
 }
 
