@@ -66,4 +66,21 @@ void BotaoCor::definecor(int32_t cor) {
     setStyleSheet(QString("background-color: %1; border: 1px solid black; min-height: 18px;").arg(c.name()));
 }
 
+QPushButton* botoesdialogo(QDialog* dialogo, QBoxLayout* layout, bool novo) {
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    auto* ok = new QPushButton(novo ? "Adicionar" : "Ok", dialogo);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    auto* cancelar = new QPushButton("Cancelar", dialogo);
+    cancelar->setObjectName("cancelar");
+    cancelar->setAutoDefault(false);
+    botoes->addWidget(ok);
+    botoes->addWidget(cancelar);
+    layout->addLayout(botoes);
+    QObject::connect(cancelar, &QPushButton::clicked, dialogo, &QDialog::reject);
+    return ok;
+}
+
 }  // namespace tarvello

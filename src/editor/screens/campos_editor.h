@@ -3,7 +3,9 @@
 // first country beginning with it, "M" the first beginning with "Ma"), the colour buttons, and
 // the conversions between the files' colours (0x00BBGGRR) and Qt's.
 #include <QColor>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
 #include <QString>
 #include <cstdint>
@@ -19,6 +21,10 @@ QColor corqt(int32_t cor);
 // `campo`.
 void devolvefoco(QWidget* campo);
 int32_t corarquivo(const QColor& c);
+
+// The dialogs' bottom row: "Adicionar" (a new record) or "Ok", the default button that Enter
+// presses, and "Cancelar", which rejects the dialog like Esc. Returns the confirming button.
+QPushButton* botoesdialogo(QDialog* dialogo, QBoxLayout* layout, bool novo);
 
 // Every country but "Personalizado", with its flag; the item data is the country index.
 class ComboPaises : public QComboBox {

@@ -77,20 +77,8 @@ DialogoClube::DialogoClube(const std::filesystem::path& raiz, bool novo, const T
     }
     v->addLayout(form_);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    auto* ok = new QPushButton(novo ? "Adicionar" : "Ok", this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    auto* cancelar = new QPushButton("Cancelar", this);
-    cancelar->setObjectName("cancelar");
-    cancelar->setAutoDefault(false);
-    botoes->addWidget(ok);
-    botoes->addWidget(cancelar);
-    v->addLayout(botoes);
+    QPushButton* ok = botoesdialogo(this, v, novo);
     connect(ok, &QPushButton::clicked, this, &DialogoClube::confirma);
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     connect(pais_, &QComboBox::currentIndexChanged, this, &DialogoClube::mostraestado);
     mostraestado();
     centraliza(this);

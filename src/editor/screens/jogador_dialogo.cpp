@@ -65,19 +65,8 @@ DialogoJogador::DialogoJogador(bool novo, bool compais, const TJogadorEditor& at
     if (const int i = itemdahabilidade(posicao_->currentIndex(), atual.habilidade1); i >= 0) hab1_->setCurrentIndex(i);
     if (const int i = itemdahabilidade(posicao_->currentIndex(), atual.habilidade2); i >= 0) hab2_->setCurrentIndex(i);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    auto* ok = new QPushButton(novo ? "Adicionar" : "Ok", this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancelar = new QPushButton("Cancelar", this);
-    cancelar->setObjectName("cancelar");
-    cancelar->setAutoDefault(false);
-    botoes->addWidget(ok);
-    botoes->addWidget(cancelar);
-    v->addLayout(botoes);
+    QPushButton* ok = botoesdialogo(this, v, novo);
     connect(ok, &QPushButton::clicked, this, &DialogoJogador::confirma);
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     connect(posicao_, &QComboBox::currentIndexChanged, this, &DialogoJogador::preenchehabilidades);
     connect(idade_, &QSlider::valueChanged, valoridade_, [this](int x) { valoridade_->setNum(x); });
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);

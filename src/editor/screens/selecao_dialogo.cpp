@@ -54,19 +54,8 @@ DialogoSelecao::DialogoSelecao(const std::filesystem::path& raiz, bool novo, con
     v->addLayout(form);
     connect(escudo_, &QPushButton::clicked, this, &DialogoSelecao::escolheescudo);
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch(1);
-    auto* ok = new QPushButton(novo ? "Adicionar" : "Ok", this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancelar = new QPushButton("Cancelar", this);
-    cancelar->setObjectName("cancelar");
-    cancelar->setAutoDefault(false);
-    botoes->addWidget(ok);
-    botoes->addWidget(cancelar);
-    v->addLayout(botoes);
+    QPushButton* ok = botoesdialogo(this, v, novo);
     connect(ok, &QPushButton::clicked, this, &DialogoSelecao::confirma);
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     (novo ? static_cast<QWidget*>(pais_) : tecnico_)->setFocus();
     centraliza(this);
 }
