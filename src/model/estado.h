@@ -11,6 +11,24 @@ namespace tarvello {
 // Human coaches share one computer; at most six.
 constexpr int kMaxHumanos = 6;
 
+// One national-team tournament's past editions by country, indexed by edition 0..49; entries
+// below the tournament's edition counter are filled.
+struct THistoricoTorneio {
+    int32_t campeao[50];
+    int32_t vice[50];
+    int32_t terceiro[50];
+    int32_t quarto[50];
+    TString<25> tecnico[50];     // the champion's coach, by name: the copies are gone afterwards
+    TString<25> artilheiro[50];  // the top scorer, by name for the same reason
+    int32_t golsartilheiro[50];
+    int32_t paisartilheiro[50];
+};
+static_assert(sizeof(THistoricoTorneio) == 3800);
+static_assert(offsetof(THistoricoTorneio, tecnico) == 800);
+static_assert(offsetof(THistoricoTorneio, artilheiro) == 2100);
+static_assert(offsetof(THistoricoTorneio, golsartilheiro) == 3400);
+static_assert(offsetof(THistoricoTorneio, paisartilheiro) == 3600);
+
 // One block of scalar state: dates, counters, set-up choices, options, competition phases.
 struct TEstadoJogo {
     int32_t reservado0;
@@ -87,7 +105,7 @@ struct TEstadoJogo {
     int32_t selecaoatual;
     int32_t selecaohumana[kMaxHumanos];
     int32_t fasetorneio;
-    uint8_t historicotorneios[3][3800];  // world cup, Copa América, Eurocopa
+    THistoricoTorneio historicotorneios[3];  // world cup, Copa América, Eurocopa
     int32_t reservado16452;
     int32_t edicoes[3];
     int32_t reservado16468;
