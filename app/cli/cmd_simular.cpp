@@ -17,6 +17,7 @@
 #include "competitions/liga.h"
 #include "competitions/temporada.h"
 #include "jogonovo.h"
+#include "relatoriojson.h"
 #include "match/diajogo.h"
 #include "match/estatisticas.h"
 #include "match/interacao.h"
@@ -47,37 +48,9 @@ int ligadopais(const Mundo& m, int pais) {
     return -1;
 }
 
-// The figures of a played match's report, as the report screens show them.
-nlohmann::json relatoriojson(const Mundo& m, const TPartida& p) {
+nlohmann::json relatoriopartidajson(const Mundo& m, const TPartida& p) {
     const int i = p.jogado ? procurarelatorio(m, p.mandante, p.visitante, p.data) : -1;
-    if (i < 0) return nullptr;
-    const TRelatorioPartida& r = m.relatorios[static_cast<size_t>(i)];
-    auto par = [&](int k) { return nlohmann::json::array({r.estatisticasmandante[k], r.estatisticasvisitante[k]}); };
-    const int posse = possemandante(r.estatisticasmandante[0], r.estatisticasvisitante[0]);
-    auto notas = [](const int32_t* onze, const TNotaRelatorio* n) {
-        nlohmann::json v = nlohmann::json::array();
-        for (int s = 0; s < 11; ++s) v.push_back({{"jogador", onze[s]}, {"nota", n[s].nota}});
-        return v;
-    };
-    nlohmann::json saidas = nlohmann::json::array();
-    for (int lado = 1; lado <= 2; ++lado) {
-        nlohmann::json l = nlohmann::json::array();
-        for (const TSaidaRelatorio& x : saidasdorelatorio(r, lado)) l.push_back({{"jogador", x.jogador}, {"nota", x.nota}});
-        saidas.push_back(l);
-    }
-    return {{"indice", i},
-            {"posse", {posse, 100 - posse}},
-            {"roubadasbola", par(1)},
-            {"finalizacoes", par(2)},
-            {"passeserrados", par(3)},
-            {"faltas", par(4)},
-            {"ataques", par(5)},
-            {"publicosetor", {r.publicosetor[0], r.publicosetor[1], r.publicosetor[2], r.publicosetor[3]}},
-            {"substituicoes", {r.substituicoes[0], r.substituicoes[1]}},
-            {"notasmandante", notas(r.onzemandante, r.notasmandante)},
-            {"notasvisitante", notas(r.onzevisitante, r.notasvisitante)},
-            {"substituidos", saidas},
-            {"eventos", eventosdorelatorio(m, i).size()}};
+    return i < 0 ? nlohmann::json(nullptr) : relatoriojson(m, i);
 }
 
 nlohmann::json partidajson(const Mundo& m, const TPartida& p) {
@@ -99,7 +72,7 @@ nlohmann::json partidajson(const Mundo& m, const TPartida& p) {
             {"liga", p.liga},
             {"renda", p.renda},
             {"publico", p.publico},
-            {"relatorio", relatoriojson(m, p)}};
+            {"relatorio", relatoriopartidajson(m, p)}};
 }
 
 nlohmann::json tabelajson(const Mundo& m, const std::vector<TLinhaTabela>& linhas) {

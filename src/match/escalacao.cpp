@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "match/forca.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -69,6 +70,7 @@ bool emcampolento(const Mundo& m, int jogador) {
 void refazemcampo(const Mundo& m, int jogador) {
     if (!jogadorvalido(m, jogador)) return;
     marcasemcampo(m)[static_cast<size_t>(jogador)] = emcampoderivado(m, jogador) ? 1 : 0;
+    esqueceresumo(m, m.jogadores[static_cast<size_t>(jogador)].time);
 }
 
 void defineemcampo(Mundo& m, int jogador, bool entrou) {

@@ -329,6 +329,7 @@ bool mudaposicao(Mundo& m, int time, int jogador, int posicao, int funcao) {
     if (funcao < -1 || funcao > 2) return false;
     j.posicao = posicao;
     if (funcao >= 0) j.funcao = funcao;
+    esqueceresumo(m, time);
     recontalinhas(m, time);
     return true;
 }

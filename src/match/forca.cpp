@@ -1,5 +1,6 @@
 #include "match/forca.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "match/escalacao.h"
@@ -64,10 +65,33 @@ TResumoLado resumolado(const Mundo& m, int time) {
     return x;
 }
 
-int TResumoLado::setor(int posicao) const { return posicao >= 0 && posicao <= 4 ? forca[posicao] : 0; }
+const TResumoLado& resumoatual(const Mundo& m, int time) {
+    const TDiaJogo& d = m.diajogo;
+    const size_t n = m.times.size();
+    if (d.resumovalido.size() != n) {
+        d.resumovalido.assign(n, 0);
+        d.resumos.resize(n);
+    }
+    if (time < 0 || static_cast<size_t>(time) >= n) {
+        static const TResumoLado vazio;
+        return vazio;
+    }
+    const size_t t = static_cast<size_t>(time);
+    if (!d.resumovalido[t]) {
+        d.resumos[t] = resumolado(m, time);
+        d.resumovalido[t] = 1;
+    }
+    return d.resumos[t];
+}
 
-int TResumoLado::comfuncao(int posicao, int funcao) const {
-    return posicao >= 0 && posicao <= 4 && funcao >= 0 && funcao <= 2 ? funcoes[posicao][funcao] : 0;
+void esqueceresumo(const Mundo& m, int time) {
+    std::vector<uint8_t>& v = m.diajogo.resumovalido;
+    if (time >= 0 && static_cast<size_t>(time) < v.size()) v[static_cast<size_t>(time)] = 0;
+}
+
+void esqueceresumos(const Mundo& m) {
+    std::vector<uint8_t>& v = m.diajogo.resumovalido;
+    std::fill(v.begin(), v.end(), uint8_t{0});
 }
 
 int forcasetor(const Mundo& m, int time, int posicao) { return resumolado(m, time).setor(posicao); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/aleatorio.h"
+#include "model/diajogo.h"
 
 namespace tarvello {
 
@@ -23,15 +24,14 @@ inline int contribuicao(int energia, int forca) {
 // Share of his strength a player gives out of his natural position.
 float fatorimprovisado(const TJogador& j);
 
-// What the minute asks of a side's eleven, taken in one pass over the players on the pitch.
-struct TResumoLado {
-    int forca[5] = {};       // line strength per effective position (see forcasetor)
-    int energia = 0;         // average energy (see energiamedia)
-    int funcoes[5][3] = {};  // players per current position and role (see contafuncao)
-    int setor(int posicao) const;
-    int comfuncao(int posicao, int funcao) const;
-};
+// A side's summary taken afresh from its players on the pitch.
 TResumoLado resumolado(const Mundo& m, int time);
+// The same, kept between minutes while nothing on the club's pitch changes.
+const TResumoLado& resumoatual(const Mundo& m, int time);
+// Marks a club's kept summary stale (any index; out of range is ignored).
+void esqueceresumo(const Mundo& m, int time);
+// Marks every kept summary stale.
+void esqueceresumos(const Mundo& m);
 
 // Strength of one line (effective position 0..4; a lateral "Ala" counts in midfield) of the
 // club's eleven, from the players on the pitch.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 #include "match/arbitros.h"
 #include "match/escalacao.h"
@@ -403,6 +405,7 @@ void escolheartilheiro(Mundo& m, int jogo, int lado) {
 void desgaste(Mundo& m, int time, int minuto) {
     const TEscalacao* r = linhade(m, time);
     if (!r) return;
+    esqueceresumo(m, time);
     const TTime& t = m.times[time];
     auto perdaporidade = [](int idade) {
         if (idade >= 1 && idade <= 20) return 1;
@@ -461,8 +464,15 @@ void jogaminuto(Mundo& m, Interacao& ia, int jogo) {
     TDiaJogo& d = m.diajogo;
     TJogos& g = jogode(m, jogo);
     const int H = g.mandante, A = g.visitante;
-    // Nothing changes the elevens between here and the end of the attack: one look at each.
-    const TResumoLado rh = resumolado(m, H), ra = resumolado(m, A);
+    // Nothing changes the elevens between here and the end of the attack: one look at each,
+    // and none at all while the side has not changed since an earlier minute.
+    const TResumoLado rh = resumoatual(m, H), ra = resumoatual(m, A);
+#ifndef NDEBUG
+    if (!(rh == resumolado(m, H)) || !(ra == resumolado(m, A))) {
+        std::fprintf(stderr, "resumo do lado desatualizado: jogo %d, minuto %d\n", jogo, d.minuto);
+        std::abort();
+    }
+#endif
     d.energiamandante = rh.energia;
     d.energiavisitante = ra.energia;
 
@@ -497,6 +507,7 @@ EstadoMinuto minuto(Mundo& m, Interacao& ia) {
     TDiaJogo& d = m.diajogo;
     if (d.tempo == 2 && d.minuto >= 51) return EstadoMinuto::Fim;
     d.instantaneo = false;
+    esqueceresumos(m);
     ++d.minuto;
     for (int i = 1; i <= static_cast<int>(d.jogos.size()); ++i) {
         const TJogos& g = d.jogos[i - 1];
@@ -520,6 +531,7 @@ void simulainstantaneo(Mundo& m, Interacao& ia, bool semcontusoes) {
     d.instantaneo = true;
     d.semcontusoes = semcontusoes;
     d.tempo = 1;
+    esqueceresumos(m);
     for (auto& g : d.jogos) copiatitulares(m, g);
     for (int mi = 1; mi <= 90; ++mi) {
         d.minutoabsoluto = mi;

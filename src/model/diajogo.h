@@ -128,6 +128,18 @@ struct TControleDia {
     bool encerrado = false;      // every group played and the kind's progress step done
 };
 
+// What the minute asks of a side's eleven, taken in one pass over the players on the pitch.
+struct TResumoLado {
+    int forca[5] = {};       // line strength per effective position (see forcasetor)
+    int energia = 0;         // average energy (see energiamedia)
+    int funcoes[5][3] = {};  // players per current position and role (see contafuncao)
+    int setor(int posicao) const { return posicao >= 0 && posicao <= 4 ? forca[posicao] : 0; }
+    int comfuncao(int posicao, int funcao) const {
+        return posicao >= 0 && posicao <= 4 && funcao >= 0 && funcao <= 2 ? funcoes[posicao][funcao] : 0;
+    }
+    bool operator==(const TResumoLado&) const = default;
+};
+
 // State of the match-day screen shared by the simulation operations.
 struct TDiaJogo {
     // Today's date, remembered for the many availability tests of a minute and refreshed
@@ -139,6 +151,12 @@ struct TDiaJogo {
     // Kept by the operations that put players in and take them off, so the minute never
     // re-derives it; rebuilt whole when the player table changes length.
     mutable std::vector<uint8_t> emcampo;
+    // Per club: its side summary, valid while nothing on its pitch has changed. Forgotten by
+    // every operation that changes a player on the pitch (in or out, energy, position), and
+    // wholly at the start of every watched minute and of every instant day, since a screen may
+    // change a line-up between them.
+    mutable std::vector<TResumoLado> resumos;
+    mutable std::vector<uint8_t> resumovalido;
     int32_t campeaoliga = -1; // latest first-division champion of the league on screen, -1 none
     std::vector<TEscalacao> escalacoes;
     std::vector<TJogos> jogos;  // match slot i is jogos[i - 1]
