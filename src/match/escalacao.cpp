@@ -87,17 +87,6 @@ std::vector<int> emcampodivergentes(const Mundo& m) {
     return r;
 }
 
-TEscalacao* linhade(Mundo& m, int time) {
-    if (time < 0 || time >= static_cast<int>(m.times.size())) return nullptr;
-    const int l = m.times[time].linhaescalacao;
-    if (l < 0 || l >= static_cast<int>(m.diajogo.escalacoes.size())) return nullptr;
-    return &m.diajogo.escalacoes[l];
-}
-
-const TEscalacao* linhade(const Mundo& m, int time) {
-    return linhade(const_cast<Mundo&>(m), time);
-}
-
 TEscalacao& novalinha(Mundo& m, int time) {
     m.diajogo.escalacoes.push_back(TEscalacao{});
     m.times[time].linhaescalacao = static_cast<int32_t>(m.diajogo.escalacoes.size() - 1);

@@ -39,9 +39,14 @@ void refazemcampo(const Mundo& m, int jogador);
 // Players whose kept on-pitch mark differs from what their records say (empty when right).
 std::vector<int> emcampodivergentes(const Mundo& m);
 
-// The club's row of the day, or nullptr when it has none.
-TEscalacao* linhade(Mundo& m, int time);
-const TEscalacao* linhade(const Mundo& m, int time);
+// The club's row of the day, or nullptr when it has none. Asked several times a minute.
+inline TEscalacao* linhade(Mundo& m, int time) {
+    if (time < 0 || static_cast<size_t>(time) >= m.times.size()) return nullptr;
+    const int l = m.times[static_cast<size_t>(time)].linhaescalacao;
+    if (l < 0 || static_cast<size_t>(l) >= m.diajogo.escalacoes.size()) return nullptr;
+    return &m.diajogo.escalacoes[static_cast<size_t>(l)];
+}
+inline const TEscalacao* linhade(const Mundo& m, int time) { return linhade(const_cast<Mundo&>(m), time); }
 
 // Appends an empty row for the club and points the club at it.
 TEscalacao& novalinha(Mundo& m, int time);

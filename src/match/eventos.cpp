@@ -92,7 +92,7 @@ void cobrancafalta(Mundo& m, int jogo, int lado) {
         if (!cobrador) return;
         if (t.humano) t.cobradorfaltas = cobrador;
     }
-    const int k = m.jogadores[cobrador].forca > forcasetor(m, adversario, kGoleiro) ? 2 : 0;
+    const int k = m.jogadores[cobrador].forca > resumoatual(m, adversario).setor(kGoleiro) ? 2 : 0;
     if (m.sorteia(200) + 1 <= k) {
         ++g.finalizacoes[lado - 1];
         ++g.gols[lado - 1];

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 #include "match/escalacao.h"
 #include "model/aleatorio.h"
@@ -65,8 +67,9 @@ TResumoLado resumolado(const Mundo& m, int time) {
     return x;
 }
 
-const TResumoLado& resumoatual(const Mundo& m, int time) {
+TResumoLado resumoatual(const Mundo& m, int time) {
     const TDiaJogo& d = m.diajogo;
+    if (!d.guardaresumos) return resumolado(m, time);
     const size_t n = m.times.size();
     if (d.resumovalido.size() != n) {
         d.resumovalido.assign(n, 0);
@@ -81,6 +84,14 @@ const TResumoLado& resumoatual(const Mundo& m, int time) {
         d.resumos[t] = resumolado(m, time);
         d.resumovalido[t] = 1;
     }
+#ifndef NDEBUG
+    // Debug builds (every test of the sanitizer build) prove that nothing changed a pitch
+    // without forgetting its summary.
+    if (!(d.resumos[t] == resumolado(m, time))) {
+        std::fprintf(stderr, "resumo do time %d desatualizado no minuto %d\n", time, d.minuto);
+        std::abort();
+    }
+#endif
     return d.resumos[t];
 }
 
@@ -92,6 +103,16 @@ void esqueceresumo(const Mundo& m, int time) {
 void esqueceresumos(const Mundo& m) {
     std::vector<uint8_t>& v = m.diajogo.resumovalido;
     std::fill(v.begin(), v.end(), uint8_t{0});
+}
+
+GuardaResumos::GuardaResumos(Mundo& m) : m_(m) {
+    esqueceresumos(m_);
+    m_.diajogo.guardaresumos = true;
+}
+
+GuardaResumos::~GuardaResumos() {
+    m_.diajogo.guardaresumos = false;
+    esqueceresumos(m_);
 }
 
 int forcasetor(const Mundo& m, int time, int posicao) { return resumolado(m, time).setor(posicao); }

@@ -26,12 +26,24 @@ float fatorimprovisado(const TJogador& j);
 
 // A side's summary taken afresh from its players on the pitch.
 TResumoLado resumolado(const Mundo& m, int time);
-// The same, kept between minutes while nothing on the club's pitch changes.
-const TResumoLado& resumoatual(const Mundo& m, int time);
+// The same, kept between minutes while nothing on the club's pitch changes (only while minutes
+// are being played; see TDiaJogo::guardaresumos).
+TResumoLado resumoatual(const Mundo& m, int time);
 // Marks a club's kept summary stale (any index; out of range is ignored).
 void esqueceresumo(const Mundo& m, int time);
 // Marks every kept summary stale.
 void esqueceresumos(const Mundo& m);
+// Keeps summaries for as long as it lives: the span of a watched minute or of an instant day.
+class GuardaResumos {
+public:
+    explicit GuardaResumos(Mundo& m);
+    ~GuardaResumos();
+    GuardaResumos(const GuardaResumos&) = delete;
+    GuardaResumos& operator=(const GuardaResumos&) = delete;
+
+private:
+    Mundo& m_;
+};
 
 // Strength of one line (effective position 0..4; a lateral "Ala" counts in midfield) of the
 // club's eleven, from the players on the pitch.

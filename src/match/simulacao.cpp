@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 #include "match/arbitros.h"
 #include "match/escalacao.h"
@@ -467,12 +465,6 @@ void jogaminuto(Mundo& m, Interacao& ia, int jogo) {
     // Nothing changes the elevens between here and the end of the attack: one look at each,
     // and none at all while the side has not changed since an earlier minute.
     const TResumoLado rh = resumoatual(m, H), ra = resumoatual(m, A);
-#ifndef NDEBUG
-    if (!(rh == resumolado(m, H)) || !(ra == resumolado(m, A))) {
-        std::fprintf(stderr, "resumo do lado desatualizado: jogo %d, minuto %d\n", jogo, d.minuto);
-        std::abort();
-    }
-#endif
     d.energiamandante = rh.energia;
     d.energiavisitante = ra.energia;
 
@@ -507,11 +499,13 @@ EstadoMinuto minuto(Mundo& m, Interacao& ia) {
     TDiaJogo& d = m.diajogo;
     if (d.tempo == 2 && d.minuto >= 51) return EstadoMinuto::Fim;
     d.instantaneo = false;
-    esqueceresumos(m);
     ++d.minuto;
-    for (int i = 1; i <= static_cast<int>(d.jogos.size()); ++i) {
-        const TJogos& g = d.jogos[i - 1];
-        if (d.minuto <= 45 || g.acrescimos[d.tempo - 1] >= d.minuto - 45) jogaminuto(m, ia, i);
+    {
+        GuardaResumos guarda(m);
+        for (int i = 1; i <= static_cast<int>(d.jogos.size()); ++i) {
+            const TJogos& g = d.jogos[i - 1];
+            if (d.minuto <= 45 || g.acrescimos[d.tempo - 1] >= d.minuto - 45) jogaminuto(m, ia, i);
+        }
     }
     if (d.minuto < 51) return EstadoMinuto::Jogando;
     if (d.tempo == 2) return EstadoMinuto::Fim;
@@ -531,7 +525,7 @@ void simulainstantaneo(Mundo& m, Interacao& ia, bool semcontusoes) {
     d.instantaneo = true;
     d.semcontusoes = semcontusoes;
     d.tempo = 1;
-    esqueceresumos(m);
+    GuardaResumos guarda(m);
     for (auto& g : d.jogos) copiatitulares(m, g);
     for (int mi = 1; mi <= 90; ++mi) {
         d.minutoabsoluto = mi;

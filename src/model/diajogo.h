@@ -153,10 +153,11 @@ struct TDiaJogo {
     mutable std::vector<uint8_t> emcampo;
     // Per club: its side summary, valid while nothing on its pitch has changed. Forgotten by
     // every operation that changes a player on the pitch (in or out, energy, position), and
-    // wholly at the start of every watched minute and of every instant day, since a screen may
-    // change a line-up between them.
+    // wholly around every watched minute and every instant day, since a screen or a test may
+    // change a line-up between them; outside them nothing is kept.
     mutable std::vector<TResumoLado> resumos;
     mutable std::vector<uint8_t> resumovalido;
+    bool guardaresumos = false;  // set only while minutes are being played
     int32_t campeaoliga = -1; // latest first-division champion of the league on screen, -1 none
     std::vector<TEscalacao> escalacoes;
     std::vector<TJogos> jogos;  // match slot i is jogos[i - 1]
