@@ -12,6 +12,7 @@
 #include "club/amistosos.h"
 #include "club/estadio.h"
 #include "competitions/calendario.h"
+#include "competitions/continentais.h"
 #include "competitions/copas.h"
 #include "competitions/tabela.h"
 #include "competitions/liga.h"
@@ -120,9 +121,12 @@ nlohmann::json ligasjson(const Mundo& m) {
 nlohmann::json campeoesjson(const Mundo& m) {
     nlohmann::json campeoes = nlohmann::json::array();
     for (const THistoricoColocado& h : m.historicocolocados)
-        if (h.temporada == m.estado.temporada && h.colocacao == 1)
-            campeoes.push_back({{"competicao", h.competicao}, {"regiao", h.regiao}, {"divisao", h.divisao},
-                                {"time", h.time}, {"nome", nome(m, h.time)}});
+        if (h.temporada == m.estado.temporada && h.colocacao == 1) {
+            nlohmann::json c = {{"competicao", h.competicao}, {"regiao", h.regiao}, {"divisao", h.divisao},
+                                {"time", h.time}, {"nome", nome(m, h.time)}};
+            if (const std::string n = nomeinternacional(h.competicao, h.regiao); !n.empty()) c["nomecompeticao"] = n;
+            campeoes.push_back(c);
+        }
     const size_t t = static_cast<size_t>(m.estado.temporada);
     if (t < m.campeoesestaduais.size())
         for (int s = 0; s < kNumEstados; ++s) {
@@ -423,7 +427,9 @@ int simular(const Argumentos& a) {
         if (!campeoes.empty()) std::printf("\ncampeões:\n");
         for (const auto& c : campeoes) {
             const int comp = c["competicao"].get<int>(), regiao = c["regiao"].get<int>();
-            std::string texto = nomecompeticao(m, comp, comp == kEstadual ? regiao : ligadopais(m, regiao));
+            std::string texto = c.contains("nomecompeticao")
+                                    ? c["nomecompeticao"].get<std::string>()
+                                    : nomecompeticao(m, comp, comp == kEstadual ? regiao : ligadopais(m, regiao));
             if (comp == kLiga) {
                 texto += ' ';
                 texto += std::to_string(c["divisao"].get<int>());

@@ -1,7 +1,9 @@
 #include "competitions/campeoes.h"
 
 #include "club/financas.h"
+#include "competitions/continentais.h"
 #include "competitions/copas.h"
+#include "competitions/mundial.h"
 #include "competitions/liga.h"
 #include "model/mundo.h"
 #include "records/artilheiros.h"
@@ -31,7 +33,48 @@ void linhacolocado(const Mundo& m, std::vector<TLinhaCampeoes>& r, int competica
                  t, false});
 }
 
+// "Nome (Clube, 7 gols" of a competition's top scorer, empty when none was recorded.
+std::string textoartilheiro(const Mundo& m, int regiao, int temporada, int competicao, int divisao, int& time) {
+    const int a = artilheiro(m, regiao, temporada, competicao, divisao);
+    if (a < 0) return {};
+    const THistoricoArtilheiro& h = m.historicoartilheiros[static_cast<size_t>(a)];
+    const bool jogador = h.jogador > 0 && h.jogador < static_cast<int>(m.jogadores.size());
+    time = h.time;
+    return (jogador ? m.jogadores[static_cast<size_t>(h.jogador)].nome.utf8() : std::string()) + " (" +
+           (timevalido(m, h.time) ? m.times[static_cast<size_t>(h.time)].nome.utf8() : std::string()) + ", " +
+           std::to_string(h.gols) + " gols";
+}
+
 }  // namespace
+
+std::vector<TLinhaCampeoes> linhascampeoesinternacionais(const Mundo& m, int temporada) {
+    std::vector<TLinhaCampeoes> r;
+    if (!m.estado.ckinter) return r;
+    struct TCopa {
+        int competicao, regiao, premio1, premio2;
+    };
+    std::vector<TCopa> copas = {{kMundialClubes, -1, kPremioMundialCampeao, kPremioMundialVice},
+                                {kContinental1, 1, kPremioContinental1Campeao, kPremioContinental1Vice},
+                                {kContinental1, 2, kPremioContinental1Campeao, kPremioContinental1Vice}};
+    if (m.estado.ckinter3) {
+        copas.push_back({kContinental2, 1, kPremioContinental2Campeao, kPremioContinental2Vice});
+        copas.push_back({kContinental2, 2, kPremioContinental2Campeao, kPremioContinental2Vice});
+    }
+    for (const TCopa& c : copas) {
+        r.push_back({nomeinternacional(c.competicao, c.regiao), -1, true});
+        for (int lugar = 1; lugar <= 2; ++lugar) {
+            const int t = colocado(m, c.regiao, lugar, temporada, -1, c.competicao);
+            if (!timevalido(m, t)) continue;
+            r.push_back({m.times[static_cast<size_t>(t)].nome.utf8() + " ($" +
+                             rotulopremio(lugar == 1 ? c.premio1 : c.premio2) + ")",
+                         t, false});
+        }
+        int time = -1;
+        const std::string a = textoartilheiro(m, c.regiao, temporada, c.competicao, -1, time);
+        if (!a.empty()) r.push_back({a + ")", time, false});
+    }
+    return r;
+}
 
 std::string rotulopremio(int valor) {
     std::string r = formatamil(valor);
@@ -47,15 +90,11 @@ std::vector<TLinhaCampeoes> linhascampeoesnacionais(const Mundo& m, int liga, in
         r.push_back({std::to_string(d) + "ª Divisão", -1, true});
         linhacolocado(m, r, kLiga, l.pais, temporada, d, 1, premioliga(m, d, 1));
         linhacolocado(m, r, kLiga, l.pais, temporada, d, 2, premioliga(m, d, 2));
-        const int a = artilheiro(m, l.pais, temporada, kLiga, d);
-        if (a >= 0) {
-            const THistoricoArtilheiro& h = m.historicoartilheiros[static_cast<size_t>(a)];
-            const bool jogador = h.jogador > 0 && h.jogador < static_cast<int>(m.jogadores.size());
-            std::string t = (jogador ? m.jogadores[static_cast<size_t>(h.jogador)].nome.utf8() : std::string()) + " (" +
-                            (timevalido(m, h.time) ? m.times[static_cast<size_t>(h.time)].nome.utf8() : std::string()) +
-                            ", " + std::to_string(h.gols) + " gols";
+        int time = -1;
+        std::string t = textoartilheiro(m, l.pais, temporada, kLiga, d, time);
+        if (!t.empty()) {
             if (d == 1) t += " - $" + rotulopremio(kPremioArtilheiroLiga);
-            r.push_back({t + ")", h.time, false});
+            r.push_back({t + ")", time, false});
         }
     }
     if (m.estado.ckcopa) {

@@ -19,6 +19,11 @@ struct TLinhaCampeoes {
 // with the prize in division 1); then the national cup's final when the cup is played.
 std::vector<TLinhaCampeoes> linhascampeoesnacionais(const Mundo& m, int liga, int temporada);
 
+// The international champions of season `temporada`: for the club world cup and each
+// continental cup played, a heading, the champion and the finalist with their prizes
+// ("Clube ($5 milhões)") and the top scorer ("Nome (Clube, 7 gols)").
+std::vector<TLinhaCampeoes> linhascampeoesinternacionais(const Mundo& m, int temporada);
+
 // The label of a prize as the summary shows it ("7 milhões", "750 mil").
 std::string rotulopremio(int valor);
 

@@ -196,7 +196,11 @@ int avancacopa(Mundo& m, InteracaoPenaltis& ui, int competicao, int regiao) {
         if (ida.competicao != competicao || ida.liga != regiao || ida.rodada != fase) break;
         const int x = ida.mandante, y = ida.visitante;
         const bool temx = timevalido(m, x), temy = timevalido(m, y);
-        if (!temx && !temy) continue;
+        if (!temx && !temy) {
+            // Nobody to send on, but the place stays: the next round is paired by position.
+            vencedores.push_back(-1);
+            continue;
+        }
         if (!temx || !temy) {
             // A club drawn against nobody goes through without playing.
             vencedores.push_back(temx ? x : y);
@@ -221,7 +225,7 @@ int avancacopa(Mundo& m, InteracaoPenaltis& ui, int competicao, int regiao) {
     }
 
     if (fase >= faseultima) {
-        if (vencedores.empty()) return -1;
+        if (vencedores.empty() || !timevalido(m, vencedores.front())) return -1;
         const int campeao = vencedores.front();
         flagcompeticao(m.times[campeao], competicao) = 0;
         registracampanha(m, campeao, 1, competicao, nacional ? 6 : 8);

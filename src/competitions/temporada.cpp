@@ -5,10 +5,12 @@
 #include "club/dinheiroanual.h"
 #include "club/estadio.h"
 #include "competitions/calendario.h"
+#include "competitions/continentais.h"
 #include "competitions/copas.h"
 #include "competitions/estaduais.h"
 #include "competitions/jogosdatemporada.h"
 #include "competitions/liga.h"
+#include "competitions/sorteiatimes.h"
 #include "match/relatorios.h"
 #include "match/simulacao.h"
 #include "model/mundo.h"
@@ -32,6 +34,9 @@ int viratemporada(Mundo& m) {
     const int encerrada = e.temporada;
 
     abreano(m);
+    // The continental qualifiers come from the final tables, read before promotion reorders them.
+    TClassificados classificados;
+    if (e.ckinter) classificados = montaclassificados(m);
     for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) promoverebaixa(m, l);
     e.rodadaliga = 1;
     e.turnoliga = 1;
@@ -44,7 +49,8 @@ int viratemporada(Mundo& m) {
 
     zeratemporadajogadores(m);
     atualizaclubes(m);
-    // (The club world cup's ties are cleared here once the continental cups are played.)
+    if (e.ckinter)
+        for (TJogoChave& j : m.chavesmundial) j.clube1 = j.clube2 = j.vencedor = -1;
     if (e.ckestadual) {
         renovaestaduais(m);
         e.faseestadual = 1;
@@ -71,8 +77,7 @@ int viratemporada(Mundo& m) {
     montajogosdatemporada(m);
     if (e.ckcopa)
         for (int l = 0; l < static_cast<int>(m.ligas.size()); ++l) sorteiacopanacional(m, l);
-    // (The continental qualifiers, groups and fixtures of the new season come here once the
-    // continental cups are played.)
+    if (e.ckinter) sorteiacontinentais(m, classificados);
 
     novatemporadahistoricos(m);
     dinheironovatemporada(m);

@@ -44,9 +44,21 @@ int procura(const TVagas (&tabela)[N], int pais) {
 
 }  // namespace
 
-int confederacaocopas(int pais) {
+int confederacaopais(int pais) {
     if (!paisvalido(pais)) return 0;
-    switch (confederacao(pais, false)) {
+    // Clubs of these countries play in their own region, although their national teams are
+    // filed under Europe.
+    switch (pais) {
+        case 73: case 74: case 75: case 81: case 82: case 83: case 186: case 187: case 188:
+            return 2;  // Gabão, Gâmbia, Gana, the three Guinés, Tânzania, Togo, Tonga
+        case 6: case 7: case 8: case 165: case 166: case 167: case 168:
+            return 4;  // Anguilla, Antigua, Antilhas Holandesas, the four island nations of São/Santa
+        default: return confederacao(pais, false);
+    }
+}
+
+int confederacaocopas(int pais) {
+    switch (confederacaopais(pais)) {
         case 1: return 1;
         case 0: return 2;
         default: return 0;

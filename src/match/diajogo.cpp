@@ -12,9 +12,11 @@
 #include "club/leilao.h"
 #include "club/transferencias.h"
 #include "competitions/calendario.h"
+#include "competitions/continentais.h"
 #include "competitions/copas.h"
 #include "competitions/estaduais.h"
 #include "competitions/liga.h"
+#include "competitions/mundial.h"
 #include "match/contabilidade.h"
 #include "match/escalacao.h"
 #include "match/estatisticas.h"
@@ -81,6 +83,9 @@ void progressodotipo(Mundo& m, Interacao& ia, int tipo) {
             evoluiforca(m, kEstadual);
             avancaestadual(m);
             break;
+        case kContinental1:
+        case kContinental2: encerradatacontinental(m, ia, tipo); break;
+        case kMundialClubes: avancamundial(m, ia); break;
         default: break;
     }
 }
@@ -258,6 +263,7 @@ bool proximogrupo(Mundo& m, Interacao& ia) {
             for (int s = 0; s < 4; ++s) g.publicosetor[s] = setores[static_cast<size_t>(s)];
             g.publico = setores[0] + setores[1] + setores[2] + setores[3];
             g.renda = calcularenda(m, p.mandante, setores);
+            if (c.tipo == kMundialClubes) g.estadio.define(localmundial(m, i));
         }
         c.pendentes.erase(c.pendentes.begin(), c.pendentes.begin() + static_cast<std::ptrdiff_t>(n));
         if (m.diajogo.jogos.empty()) continue;
@@ -288,7 +294,7 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
     }
     recuperajogadores(m);
     // Second legs level on aggregate are settled on penalties, with the elevens that finished.
-    if (tipo == kCopaNacional && m.estado.jogocopa == 2)
+    if ((tipo == kCopaNacional && m.estado.jogocopa == 2) || segundajogocontinental(m, tipo))
         for (TJogos& g : m.diajogo.jogos) {
             const TDisputaPenaltis d =
                 penaltisconfronto(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
@@ -297,6 +303,16 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
             g.decididopenaltis = 1;
             g.penaltis[0] = d.placar[1];
             g.penaltis[1] = d.placar[0];
+        }
+    // A level club-world-cup match is settled on the day, home club first.
+    if (tipo == kMundialClubes)
+        for (TJogos& g : m.diajogo.jogos) {
+            const TDisputaPenaltis d =
+                penaltismundial(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
+            if (d.vencedor == 0) continue;
+            g.decididopenaltis = 1;
+            g.penaltis[0] = d.placar[0];
+            g.penaltis[1] = d.placar[1];
         }
     // The reports are kept once the shoot-outs are settled, so they carry their scores.
     arquivarelatorios(m);
@@ -327,7 +343,7 @@ bool houvejogoshoje(const Mundo& m) {
                        [&](const TPartida& p) { return p.data == dia && p.jogado; });
 }
 
-ProximaEtapa continuar(Mundo& m, Interacao&) {
+ProximaEtapa continuar(Mundo& m, Interacao& ia) {
     TEstadoJogo& e = m.estado;
     const int antes = e.dataatual;
     const bool diadeliga = e.competicaoatual == kLiga;
@@ -335,6 +351,15 @@ ProximaEtapa continuar(Mundo& m, Interacao&) {
     // Loans that end by the new date are settled before anything else looks at the squads.
     if (e.dataatual != antes) encerraemprestimos(m, datahoje(m));
     pulacopasemjogos(m);
+    // The club world cup is drawn on its first date; without its six clubs its dates pass empty.
+    if (!preparamundial(m)) {
+        ia.aviso("Erro no jogo, reinstale os times");
+        while (e.competicaoatual == kMundialClubes && e.dataatual < kNumDatas) {
+            const int d = e.dataatual;
+            proximadata(m);
+            if (e.dataatual == d) break;
+        }
+    }
     // Works that end on the new date open their seats, whoever runs the club.
     concluiobras(m);
     encerradia(m);

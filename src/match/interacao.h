@@ -1,6 +1,7 @@
 #pragma once
 // Where a match needs a person, the core asks through this interface. The desktop game answers
 // with its windows; the headless side answers as a computer-run club would.
+#include <string>
 #include <vector>
 
 #include "model/diajogo.h"
@@ -24,6 +25,9 @@ public:
     // Half-time pause of a match with a human club (the match screen). The person may change
     // players, positions and tactics through the core operations before play resumes.
     virtual void intervalo(Mundo& m, int jogo) = 0;
+
+    // A notice the game gives once and goes on (a competition that cannot be played).
+    virtual void aviso(const std::string&) {}
 };
 
 // Answers every question as the computer answers for its own clubs.

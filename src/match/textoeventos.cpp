@@ -1,6 +1,9 @@
 #include "match/textoeventos.h"
 
+#include <algorithm>
+
 #include "competitions/calendario.h"
+#include "competitions/mundial.h"
 #include "model/mundo.h"
 
 namespace tarvello {
@@ -93,6 +96,18 @@ std::string titulogrupo(const Mundo& m, int tipo, int grupo) {
             if (e.faseestadual >= 6) return t + " - Final - " + std::to_string(e.faseestadual - 5) + "º jogo";
             return t + " - " + std::to_string(e.turnoestadual) + "º turno - " + std::to_string(e.faseestadual) +
                    "ª rodada";
+        case kContinental1:
+        case kContinental2: {
+            const bool copa1 = tipo == kContinental1;
+            const int fase = copa1 ? e.faselib : e.fasesul;
+            if (fase < 4)
+                return t + " - " + std::to_string(copa1 ? e.turnolib : e.turnosul) + "º turno - " +
+                       std::to_string(fase) + "ª rodada";
+            static const char* fases[] = {"Oitavas de final", "Quartas de final", "Semi-final", "Final"};
+            return t + " - " + fases[std::min(fase, 7) - 4] + " - " + std::to_string(copa1 ? e.jogolib : e.jogosul) +
+                   "º jogo";
+        }
+        case kMundialClubes: return t + " - " + fasemundialnome(e.fasemundial);
         default: return t;
     }
 }

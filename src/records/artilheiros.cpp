@@ -1,6 +1,7 @@
 #include "records/artilheiros.h"
 
 #include "club/premios.h"
+#include "competitions/vagas.h"
 #include "database/arquivos.h"
 #include "model/mundo.h"
 
@@ -35,8 +36,7 @@ int apuraartilheiro(Mundo& m, int competicao, int divisao, int regiao) {
                 break;
             case kContinental1:
             case kContinental2:
-                // Confederation 1 is South America, 2 Europe (whose countries have code 0).
-                if (confederacao(c.pais, false) != (regiao == 1 ? 1 : 0)) continue;
+                if (confederacaocopas(c.pais) != regiao) continue;
                 break;
             default:
                 break;

@@ -39,8 +39,10 @@
 #include "club/screens/financas_tela.h"
 #include "club/screens/plantel_dialogos.h"
 #include "competitions/calendario.h"
+#include "competitions/vagas.h"
 #include "competitions/screens/calendario_clube_tela.h"
 #include "competitions/screens/classificacao_tela.h"
+#include "competitions/screens/continentais_tela.h"
 #include "competitions/screens/copa_tela.h"
 #include "competitions/screens/tabela_jogos_tela.h"
 #include "match/screens/relatorio_tela.h"
@@ -500,6 +502,13 @@ void TelaPrincipal::montamenus() {
                 if (c >= 0 && mundo_->ligas[l].pais == mundo_->times[static_cast<size_t>(c)].pais)
                     liga = static_cast<int>(l);
             abrejanela(new TelaCopa(*mundo_, liga, this));
+        });
+    if (mundo_->estado.ckinter != 0)
+        connect(tabela->addAction("2ª fase - Competições internacionais"), &QAction::triggered, this, [this] {
+            // Cup 1 of the coach's confederation, South America for anyone else.
+            const int c = mundo_->estado.timeatual;
+            const int conf = c >= 0 ? confederacaocopas(mundo_->times[static_cast<size_t>(c)].pais) : 1;
+            abrejanela(new TelaChaveContinental(*mundo_, kContinental1, conf == 2 ? 2 : 1, this));
         });
     QMenu* financas = menuBar()->addMenu("Finanças");
     connect(financas->addAction("Finanças do Time"), &QAction::triggered, this, &TelaPrincipal::abrefinancas);

@@ -29,7 +29,34 @@ int ligainicial(const Mundo& m) {
     return m.ligas.empty() ? -1 : 0;
 }
 
+QTableWidget* novagrade(QWidget* pai, const char* nome) {
+    auto* g = new QTableWidget(0, 1, pai);
+    g->setObjectName(nome);
+    g->horizontalHeader()->setVisible(false);
+    g->verticalHeader()->setVisible(false);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    return g;
+}
+
 }  // namespace
+
+void TelaResumoTemporada::preenchegrade(QTableWidget* grade, const std::vector<TLinhaCampeoes>& linhas) {
+    grade->setRowCount(0);
+    grade->setRowCount(static_cast<int>(linhas.size()));
+    for (size_t i = 0; i < linhas.size(); ++i) {
+        const TLinhaCampeoes& l = linhas[i];
+        auto* item = new QTableWidgetItem(q(l.texto));
+        if (l.cabecalho) {
+            QFont f = item->font();
+            f.setBold(true);
+            item->setFont(f);
+        }
+        if (l.time >= 0) item->setIcon(escudos_.icone(m_, l.time));
+        item->setBackground(corlinha(static_cast<int>(i)));
+        grade->setItem(static_cast<int>(i), 0, item);
+    }
+}
 
 TelaResumoTemporada::TelaResumoTemporada(Mundo& m, QWidget* parent) : QWidget(parent), m_(m) {
     setObjectName("TForm26");
@@ -50,13 +77,16 @@ TelaResumoTemporada::TelaResumoTemporada(Mundo& m, QWidget* parent) : QWidget(pa
     // The season turns now; the grid then reads the finished season from the histories.
     viratemporada(m);
 
-    nacionais_ = new QTableWidget(0, 1, this);
-    nacionais_->setObjectName("nacionais");
-    nacionais_->horizontalHeader()->setVisible(false);
-    nacionais_->verticalHeader()->setVisible(false);
-    nacionais_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    nacionais_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    v->addWidget(nacionais_, 1);
+    // National champions beside the international ones; alone (centred) after the first season
+    // or without continental cups.
+    auto* grades = new QHBoxLayout;
+    nacionais_ = novagrade(this, "nacionais");
+    internacionais_ = novagrade(this, "internacionais");
+    grades->addWidget(nacionais_, 1);
+    grades->addWidget(internacionais_, 1);
+    v->addLayout(grades, 1);
+    if (encerrada_ > 1 && m.estado.ckinter) preenchegrade(internacionais_, linhascampeoesinternacionais(m, encerrada_));
+    else internacionais_->hide();
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
@@ -73,28 +103,14 @@ TelaResumoTemporada::TelaResumoTemporada(Mundo& m, QWidget* parent) : QWidget(pa
         if (i >= 0 && i < static_cast<int>(ligas_.size())) mostracampeoesnacionais(ligas_[static_cast<size_t>(i)]);
     });
     mostracampeoesnacionais(inicial);
-    resize(640, 560);
+    resize(internacionais_->isHidden() ? 640 : 960, 560);
     aplicafundo(this, "img/f01.bmp");
     escalatela(this);
 }
 
 void TelaResumoTemporada::mostracampeoesnacionais(int liga) {
     liga_ = liga;
-    nacionais_->setRowCount(0);
-    const std::vector<TLinhaCampeoes> linhas = linhascampeoesnacionais(m_, liga, encerrada_);
-    nacionais_->setRowCount(static_cast<int>(linhas.size()));
-    for (size_t i = 0; i < linhas.size(); ++i) {
-        const TLinhaCampeoes& l = linhas[i];
-        auto* item = new QTableWidgetItem(q(l.texto));
-        if (l.cabecalho) {
-            QFont f = item->font();
-            f.setBold(true);
-            item->setFont(f);
-        }
-        if (l.time >= 0) item->setIcon(escudos_.icone(m_, l.time));
-        item->setBackground(corlinha(static_cast<int>(i)));
-        nacionais_->setItem(static_cast<int>(i), 0, item);
-    }
+    preenchegrade(nacionais_, linhascampeoesnacionais(m_, liga, encerrada_));
 }
 
 }  // namespace tarvello

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "competitions/campeoes.h"
 #include "ui/escudos_tela.h"
 
 class QComboBox;
@@ -28,12 +29,15 @@ signals:
     void continuar();
 
 private:
+    void preenchegrade(QTableWidget* grade, const std::vector<TLinhaCampeoes>& linhas);
+
     Mundo& m_;
     int encerrada_ = 0;
     int liga_ = -1;
     std::vector<int> ligas_;
     QComboBox* pais_ = nullptr;
     QTableWidget* nacionais_ = nullptr;
+    QTableWidget* internacionais_ = nullptr;  // hidden after the first season or without the cups
     CacheEscudos escudos_;
 };
 

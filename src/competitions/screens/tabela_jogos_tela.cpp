@@ -14,6 +14,7 @@
 
 #include "club/financas.h"
 #include "competitions/calendario.h"
+#include "competitions/screens/continentais_tela.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "match/relatorios.h"
@@ -136,6 +137,18 @@ TelaTabelaJogos::TelaTabelaJogos(Mundo& m, QWidget* parent) : QWidget(parent), m
     auto* baixo = new QHBoxLayout;
     raiz->addLayout(baixo);
     baixo->addStretch(1);
+    // The knock-out rounds of the continental cups open in their own window, on the cup shown.
+    auto* segundafase = new QPushButton("Tabela 2ª fase", this);
+    segundafase->setObjectName("segundafase");
+    segundafase->setVisible(temjogos(m, kContinental1, 1) || temjogos(m, kContinental1, 2));
+    baixo->addWidget(segundafase);
+    connect(segundafase, &QPushButton::clicked, this, [this] {
+        const bool continental = competicao_ == kContinental1 || competicao_ == kContinental2;
+        auto* t = new TelaChaveContinental(m_, continental ? competicao_ : kContinental1,
+                                           continental && regiao_ == 2 ? 2 : 1, this);
+        t->setAttribute(Qt::WA_DeleteOnClose);
+        t->open();
+    });
     auto* fechar = new QPushButton("Fechar", this);
     fechar->setObjectName("fechar");
     baixo->addWidget(fechar);

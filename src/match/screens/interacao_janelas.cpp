@@ -1,5 +1,7 @@
 #include "match/screens/interacao_janelas.h"
 
+#include <QMessageBox>
+
 #include "match/screens/dialogos_partida.h"
 #include "match/screens/partida_tela.h"
 #include "match/screens/sons_tela.h"
@@ -21,5 +23,9 @@ void InteracaoJanelas::intervalo(Mundo& m, int jogo) {
 }
 
 void InteracaoJanelas::penaltimarcado(const Mundo& m) { tocasom(m, Som::Penalti); }
+
+void InteracaoJanelas::aviso(const std::string& texto) {
+    QMessageBox::warning(pai_, "Tarvello", QString::fromStdString(texto));
+}
 
 }  // namespace tarvello

@@ -32,6 +32,7 @@ public:
     }
     void mostrapenalti(const Mundo& m, int time, const TCobrancaPenalti& c) override { penaltis_.mostrapenalti(m, time, c); }
     void penaltimarcado(const Mundo& m) override;
+    void aviso(const std::string& texto) override;
 
 private:
     QWidget* pai_;
