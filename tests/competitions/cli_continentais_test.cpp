@@ -46,8 +46,8 @@ TEST(CliContinentais, SegundaTemporadaComAsCopasInternacionais) {
     }
     for (int c : {4, 6})
         for (int conf : {1, 2}) {
-            EXPECT_EQ(grupos[{c, conf}], 96) << c << "/" << conf;
-            EXPECT_EQ(matamata[{c, conf}], 30) << c << "/" << conf;
+            EXPECT_EQ(grupos[std::make_pair(c, conf)], 96) << c << "/" << conf;
+            EXPECT_EQ(matamata[std::make_pair(c, conf)], 30) << c << "/" << conf;
         }
     EXPECT_EQ(mundial, 6);
 

@@ -331,7 +331,8 @@ TEST(Mundial, DrawFallbacksAndMexico) {
     const std::map<int, int> clubes = {{29, 2}, {97, 2}, {107, 1}, {57, 1}, {131, 2}, {51, 1}, {14, 1}};
     for (uint64_t s = 1; s <= 40; ++s) {
         // A Mexican club won the South American cup: the northern club is Costa Rica's.
-        Mundo m = mundocommundial(clubes, clubede(mundocontinental(clubes), 131, 0), 2, s);
+        const Mundo base = mundocontinental(clubes);
+        Mundo m = mundocommundial(clubes, clubede(base, 131, 0), clubede(base, 97, 0), s);
         const int mexicano = clubede(m, 131, 0);
         m.estado.fasemundial = 1;
         ASSERT_TRUE(sorteiamundial(m));
@@ -360,7 +361,9 @@ TEST(Mundial, DrawFallbacksAndMexico) {
 
 TEST(Mundial, MissingClubSkipsTheCompetitionOnce) {
     // No Oceanian club: the draw fails, the dates pass empty and the season ends.
-    Mundo m = mundocommundial({{29, 2}, {97, 2}, {107, 1}, {57, 1}, {51, 1}}, 0, 2, 3);
+    const std::map<int, int> clubes = {{29, 2}, {97, 2}, {107, 1}, {57, 1}, {51, 1}};
+    const Mundo base = mundocontinental(clubes);
+    Mundo m = mundocommundial(clubes, clubede(base, 29, 0), clubede(base, 97, 0), 3);
     m.estado.fasemundial = 1;
     m.estado.dataatual = 144;
     m.estado.competicaoatual = kLiga;
@@ -375,7 +378,8 @@ TEST(Mundial, MissingClubSkipsTheCompetitionOnce) {
 
 TEST(Mundial, ThreeDaysPlacesAndPrizesPaidOnce) {
     const std::map<int, int> clubes = {{29, 2}, {97, 2}, {107, 1}, {57, 1}, {131, 2}, {51, 1}, {14, 1}};
-    Mundo m = mundocommundial(clubes, 0, 2, 9);
+    const Mundo base = mundocontinental(clubes);
+    Mundo m = mundocommundial(clubes, clubede(base, 29, 0), clubede(base, 97, 0), 9);
     m.estado.fasemundial = 1;
     ASSERT_TRUE(sorteiamundial(m));
     InteracaoComputador ia;
