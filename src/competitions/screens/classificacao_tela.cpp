@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "competitions/calendario.h"
+#include "competitions/continentais.h"
 #include "competitions/tabela.h"
 #include "competitions/vagas.h"
 #include "competitions/zonas.h"
@@ -53,11 +54,6 @@ int clubehumano(const Mundo& m) {
         if (t >= 0 && t < static_cast<int>(m.times.size())) return t;
     }
     return -1;
-}
-
-const int32_t (&gruposcopa(const TEstadoJogo& e, int competicao, int confederacao))[8][4] {
-    if (competicao == kContinental2) return confederacao == 1 ? e.grupossul1 : e.grupossul2;
-    return confederacao == 1 ? e.gruposlib1 : e.gruposlib2;
 }
 
 }  // namespace
@@ -330,7 +326,7 @@ void TelaClassificacao::monta() {
             break;
         }
         case Modo::Continental: {
-            const auto& grupos = gruposcopa(m_.estado, competicao_, confederacao_);
+            const auto& grupos = gruposcontinentais(m_, competicao_, confederacao_);
             // Drawn groups hold distinct clubs, so at least one index above 0.
             bool sorteado = false;
             for (const auto& g : grupos)

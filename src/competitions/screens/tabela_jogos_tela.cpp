@@ -14,6 +14,7 @@
 
 #include "club/financas.h"
 #include "competitions/calendario.h"
+#include "competitions/continentais.h"
 #include "competitions/screens/continentais_tela.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
@@ -243,7 +244,6 @@ void TelaTabelaJogos::preencheregioes() {
 
 std::vector<std::pair<QString, std::vector<int>>> TelaTabelaJogos::blocos() const {
     std::vector<std::pair<QString, std::vector<int>>> b;
-    const TEstadoJogo& e = m_.estado;
     if (competicao_ == kLiga) {
         if (regiao_ < 0 || regiao_ >= static_cast<int>(m_.ligas.size())) return b;
         const TLiga& l = m_.ligas[static_cast<size_t>(regiao_)];
@@ -255,9 +255,7 @@ std::vector<std::pair<QString, std::vector<int>>> TelaTabelaJogos::blocos() cons
         for (int g = 0; g < std::clamp(s.numgrupos, 0, 5); ++g)
             b.push_back({QString("Grupo %1").arg(g + 1), validos(s.grupos[g], 6)});
     } else {
-        const int32_t(&grupos)[8][4] = competicao_ == kContinental1
-                                           ? (regiao_ == 1 ? e.gruposlib1 : e.gruposlib2)
-                                           : (regiao_ == 1 ? e.grupossul1 : e.grupossul2);
+        const int32_t(&grupos)[8][4] = gruposcontinentais(m_, competicao_, regiao_);
         for (int g = 0; g < 8; ++g) b.push_back({QString("Grupo %1").arg(g + 1), validos(grupos[g], 4)});
     }
     return b;
