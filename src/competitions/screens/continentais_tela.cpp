@@ -91,7 +91,9 @@ TelaChaveContinental::TelaChaveContinental(const Mundo& m, int competicao, int c
                 }
                 c.nomes[lado] = new QLabel(moldura);
                 c.nomes[lado]->setMinimumWidth(110);
-                dentro->addWidget(c.nomes[lado], static_cast<int>(lado), 1);
+                // Without a crest beside it the name takes the whole width of the box.
+                if (fase == kOitavas) dentro->addWidget(c.nomes[lado], static_cast<int>(lado), 1);
+                else dentro->addWidget(c.nomes[lado], static_cast<int>(lado), 0, 1, 2);
             }
             c.resultado = new QLabel(moldura);
             c.resultado->setObjectName(QString("resultado%1").arg(numero));
