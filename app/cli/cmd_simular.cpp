@@ -54,6 +54,13 @@ nlohmann::json relatoriopartidajson(const Mundo& m, const TPartida& p) {
     return i < 0 ? nlohmann::json(nullptr) : relatoriojson(m, i);
 }
 
+// The computer's answers, with the game's notices (a competition that cannot be played) on
+// standard error.
+class InteracaoAvisos : public InteracaoComputador {
+public:
+    void aviso(const std::string& texto) override { std::fprintf(stderr, "%s\n", texto.c_str()); }
+};
+
 nlohmann::json partidajson(const Mundo& m, const TPartida& p) {
     return {{"mandante", p.mandante},
             {"visitante", p.visitante},
@@ -261,7 +268,7 @@ int simular(const Argumentos& a) {
     if (!obra.empty() && obra.size() != 4) throw ErroUso("--obra pede quatro números: G,A,C,Cm");
     encomendasdoscoaches(m, amistosos, obra);
 
-    InteracaoComputador ia;
+    InteracaoAvisos ia;
     nlohmann::json datas = nlohmann::json::array();
     nlohmann::json resumos = nlohmann::json::array();  // one per finished season
     const auto inicio = std::chrono::steady_clock::now();
