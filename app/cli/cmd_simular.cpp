@@ -164,11 +164,25 @@ nlohmann::json resumojogadores(const Mundo& m, int time) {
             {"idademedia", std::round(idade / d * 100) / 100}};
 }
 
+// The coaches hired during season `temporada`, in hiring order.
+nlohmann::json contratacoesjson(const Mundo& m, int temporada) {
+    nlohmann::json r = nlohmann::json::array();
+    for (const TContratacaoTecnico& c : m.contratacoestecnicos) {
+        if (c.temporada != temporada) continue;
+        const bool valido = c.tecnico >= 0 && c.tecnico < static_cast<int>(m.tecnicos.size());
+        r.push_back({{"tecnico", c.tecnico},
+                     {"nome", valido ? m.tecnicos[static_cast<size_t>(c.tecnico)].nome.utf8() : std::string()},
+                     {"temporada", c.temporada},
+                     {"time", c.time}});
+    }
+    return r;
+}
+
 // A finished season: tables, champions, and per division the clubs going up and down, as
 // promotion and relegation will move them (worked out on a copy of the world, by the same rule).
 nlohmann::json resumotemporada(const Mundo& m) {
     nlohmann::json r = {{"temporada", m.estado.temporada}, {"ligas", ligasjson(m)}, {"campeoes", campeoesjson(m)},
-                        {"mundo", resumojogadores(m, -1)}};
+                        {"mundo", resumojogadores(m, -1)}, {"contratacoes", contratacoesjson(m, m.estado.temporada)}};
     Mundo depois = m;
     for (int l = 0; l < static_cast<int>(depois.ligas.size()); ++l) promoverebaixa(depois, l);
     for (size_t l = 0; l < m.ligas.size(); ++l) {
@@ -379,6 +393,8 @@ int simular(const Argumentos& a) {
             {"humano", m.times[c].humano != 0},
             {"dinheiro", {{"inicio", c < dinheiroinicial.size() ? dinheiroinicial[c] : 0}, {"fim", m.times[c].dinheiro}}},
             {"divisao", m.times[c].divisao},
+            {"confiancadiretoria", m.times[c].confiancadiretoria},
+            {"confiancatorcida", m.times[c].confiancatorcida},
             {"estadio",
              {{"nome", m.times[c].estadio.utf8()},
               {"capacidade", {m.times[c].capacidade[0], m.times[c].capacidade[1], m.times[c].capacidade[2], m.times[c].capacidade[3]}},

@@ -15,6 +15,7 @@
 #include "match/simulacao.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
+#include "season/carreira.h"
 #include "season/viraano.h"
 
 namespace tarvello {
@@ -90,6 +91,8 @@ TInicioTemporada iniciatemporada(Mundo& m, const std::function<void(Mundo&)>& pr
     for (int t = 0; t < static_cast<int>(m.times.size()); ++t)
         if (m.times[static_cast<size_t>(t)].humano && m.times[static_cast<size_t>(t)].divisao == 0)
             r.demitidos.push_back(t);
+    // Their coaches lose them (the dismissal letters are in `mudancastecnicos`).
+    demiteforadasdivisoes(m);
 
     e.dataatual = 1;
     m.amistosos.clear();

@@ -33,7 +33,10 @@
 #include "model/tipos.h"
 #include "records/historico.h"
 #include "season/evolucao.h"
+#include "season/carreira.h"
+#include "season/confianca.h"
 #include "season/semana.h"
+#include "season/tecnico.h"
 #include "season/turno.h"
 
 namespace tarvello {
@@ -77,11 +80,13 @@ void progressodotipo(Mundo& m, Interacao& ia, int tipo) {
             // What the results screen shows: the tables after the round (and, on the last
             // round, the league's awards).
             atualizaclassificacao(m);
+            atualizaconfiancadodia(m, kLiga);
             break;
         case kCopaNacional: encerradatacopa(m, ia); break;
         case kEstadual:
             evoluiforca(m, kEstadual);
             avancaestadual(m);
+            atualizaconfiancadodia(m, kEstadual);
             break;
         case kContinental1:
         case kContinental2: encerradatacontinental(m, ia, tipo); break;
@@ -330,7 +335,15 @@ void jogadatasemtela(Mundo& m, Interacao& ia) {
     // The auctions due before the main screens, with nobody to bid.
     if (m.leiloespendentes > 0) leiloessemtela(m, m.leiloespendentes);
     m.leiloespendentes = 0;
-    for (int k : tecnicosdodia(m)) abreturno(m, k);
+    // Headless coaches take the first job offered; the offer of a turn is taken at once.
+    aceitaofertassemtela(m);
+    for (int k : tecnicosdodia(m)) {
+        const TEventosTurno t = abreturno(m, k);
+        if (t.ofertaemprego >= 0) {
+            const std::vector<int> humanos = tecnicoshumanos(m);
+            if (k < static_cast<int>(humanos.size())) assumetime(m, humanos[static_cast<size_t>(k)], t.ofertaemprego);
+        }
+    }
     comecadia(m);
     jogadia(m, ia);
 }
@@ -347,6 +360,9 @@ ProximaEtapa continuar(Mundo& m, Interacao& ia) {
     TEstadoJogo& e = m.estado;
     const int antes = e.dataatual;
     const bool diadeliga = e.competicaoatual == kLiga;
+    // The day's results judge the coaches before the next date begins.
+    if (diadeliga) demissoesdarodada(m);
+    ofertasdodia(m, e.competicaoatual);
     proximadata(m);
     // Loans that end by the new date are settled before anything else looks at the squads.
     if (e.dataatual != antes) encerraemprestimos(m, datahoje(m));

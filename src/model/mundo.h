@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/aleatorio.h"
+#include "model/carreira.h"
 #include "model/diajogo.h"
 #include "model/estado.h"
 #include "model/mensagem.h"
@@ -49,6 +50,9 @@ struct Mundo {
     std::array<TJogoChave, 16> chavestorneio{};  // national-team tournament knock-out ties
     std::array<TJogoChave, 6> chavesmundial{};   // club world cup ties
     std::vector<TContratacaoTecnico> contratacoestecnicos;
+    // Coach changes not yet shown and job offers not yet answered (see model/carreira.h).
+    std::vector<TMudancaTecnico> mudancastecnicos;
+    std::vector<TOfertaTecnico> ofertastecnicos;
 
     TDiaJogo diajogo;  // line-ups, live matches and events of the current match day
     TControleDia controledia;

@@ -1,5 +1,9 @@
 #include "news/mensagens.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
 #include "club/financas.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
@@ -175,8 +179,20 @@ void lemensagem(Mundo& m, int indice) {
     if (indicevalido(m, indice)) m.mensagens[indice].lido = 1;
 }
 
-void respondepergunta(Mundo& m, int indice) {
-    if (indicevalido(m, indice)) m.mensagens[indice].pergunta = 0;
+void respondepergunta(Mundo& m, int indice, bool multar) {
+    if (!indicevalido(m, indice)) return;
+    TMensagem& msg = m.mensagens[indice];
+    if (!msg.pergunta) return;  // answered already: a second answer does nothing
+    msg.pergunta = 0;
+    const int time = msg.time, j = msg.jogador;
+    if (!multar || time < 0 || time >= static_cast<int>(m.times.size()) || j <= 0 ||
+        j >= static_cast<int>(m.jogadores.size()) || m.jogadores[j].time != time)
+        return;
+    const int64_t multa = std::llrint(m.jogadores[j].salario * 0.3);
+    if (multa <= 0) return;
+    m.times[time].dinheiro = static_cast<int32_t>(std::clamp<int64_t>(int64_t{m.times[time].dinheiro} + multa, INT32_MIN, INT32_MAX));
+    if (time < static_cast<int>(m.financas.size())) m.financas[time].salarios -= static_cast<int32_t>(multa);
+    enviamensagem(m, time, kMsgJogador, 0, j);
 }
 
 int contanaolidas(Mundo& m, int time, double hoje) {

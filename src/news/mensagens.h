@@ -26,9 +26,11 @@ std::string assuntomensagem(const Mundo& m, const TMensagem& msg, int timevisto)
 std::string remetentemensagem(const Mundo& m, const TMensagem& msg);
 std::string corpomensagem(const TMensagem& msg);
 
-// Selecting a message marks it read; answering the fine question only clears it.
+// Selecting a message marks it read.
 void lemensagem(Mundo& m, int indice);
-void respondepergunta(Mundo& m, int indice);
+// Answering the fine question clears it; "Sim" (`multar`) fines the suspended player 30 % of his
+// weekly salary, which comes back to the club's cash off the season's wages, and he complains.
+void respondepergunta(Mundo& m, int indice, bool multar = false);
 
 // Unread messages of a club when the main screen is built: messages more than 14 days older
 // than `hoje` are marked read without being counted.

@@ -2,6 +2,7 @@
 
 #include "club/contratos.h"
 #include "model/mundo.h"
+#include "season/carreira.h"
 #include "season/semana.h"
 
 namespace tarvello {
@@ -29,6 +30,7 @@ TEventosTurno abreturno(Mundo& m, int tecnico) {
     if (m.turnoaberto[static_cast<size_t>(tecnico)] == dia) return r;
     m.turnoaberto[static_cast<size_t>(tecnico)] = dia;
     r.novodia = true;
+    r.ofertaemprego = ofertaempregado(m, m.times[static_cast<size_t>(time)].tecnico);
     atualizamoral(m, time);
     r.proposta = sorteiaproposta(m, time);
     r.vendidos = vendelistados(m, time);

@@ -11,9 +11,10 @@ struct TEventosTurno {
     TProposta proposta;    // a computer club's offer for one of the coach's players
     int vendidos = 0;      // listed players computer clubs bought today
     int falecido = 0;      // a player of the club who died today, 0 none
+    int ofertaemprego = -1;  // a club inviting the coach to be its coach, -1 none
 };
 
-// Daily morale of the coach's squad, then the day's events (an unsolicited offer the coach
+// A job offer for the coach, the daily morale of his squad, then the day's events (an unsolicited offer the coach
 // answers on his screen, computer clubs buying his listed players, a death on league days),
 // then the contracts of the squad as when it is shown (automatic renewal, end warnings). Runs once
 // per coach (slot 0..5 of `timedotecnico`) and match day: opening the screen again the same day

@@ -7,6 +7,7 @@
 #include "club/screens/leilao_tela.h"
 #include "club/transferencias.h"
 #include "competitions/screens/classificacao_tela.h"
+#include "competitions/calendario.h"
 #include "competitions/temporada.h"
 #include "match/diajogo.h"
 #include "match/escalacao.h"
@@ -23,7 +24,10 @@
 #include "newgame/salvamento.h"
 #include "ui/opcoes_tela.h"
 #include "ui/salvar_jogo_tela.h"
+#include "season/carreira.h"
+#include "season/screens/carreira_telas.h"
 #include "season/semana.h"
+#include "season/tecnico.h"
 #include "season/turno.h"
 #include "ui/clube_tela.h"
 #include "ui/tela.h"
@@ -121,9 +125,21 @@ void ControleJogo::abreprincipal(int k) {
     connect(principal_, &TelaPrincipal::abrenoticias, this, &ControleJogo::abrenoticias);
     connect(principal_, &TelaPrincipal::salvarjogo, this, &ControleJogo::salvar);
     connect(principal_, &TelaPrincipal::abreopcoes, this, &ControleJogo::abreopcoes);
+    connect(principal_, &TelaPrincipal::sedemitir, this, &ControleJogo::sedemitir);
     principal_->show();
     centraliza(principal_);
     emit telaaberta(principal_);
+    if (eventos.ofertaemprego >= 0 && e.timeatual >= 0) {
+        TelaConvite t(m, m.times[static_cast<size_t>(e.timeatual)].tecnico, {eventos.ofertaemprego}, principal_);
+        centraliza(&t);
+        emit telaaberta(&t);
+        t.exec();
+        // His new club's screen replaces the old one.
+        if (t.assumido() >= 0) {
+            abreprincipal(k);
+            return;
+        }
+    }
     if (eventos.proposta.jogador > 0) propostadecompra(eventos.proposta);
     if (eventos.falecido > 0) avisafalecimento(principal_, m, eventos.falecido);
 }
@@ -151,6 +167,41 @@ void ControleJogo::confirmou() {
     const int time = m.estado.timeatual;
     // A coach who confirmed nothing plays the line-up the computer would pick for him.
     if (time >= 0 && !linhade(m, time)) escalatime(m, time);
+    proximavez();
+}
+
+void ControleJogo::sedemitir() {
+    Mundo& m = *mundo_;
+    const int time = m.estado.timeatual;
+    if (time < 0 || time >= static_cast<int>(m.times.size()) || !m.times[static_cast<size_t>(time)].humano) return;
+    if (!pergunta(principal_, "Deseja mesmo se demitir do time atual?")) return;
+    demitehumano(m, m.times[static_cast<size_t>(time)].tecnico, MotivoDemissao::Pedido);
+    mostracarreira(principal_);
+    proximavez();
+}
+
+void ControleJogo::mostracarreira(QWidget* pai) {
+    Mundo& m = *mundo_;
+    const std::vector<TMudancaTecnico> mudancas = std::move(m.mudancastecnicos);
+    m.mudancastecnicos.clear();
+    for (const TMudancaTecnico& d : mudancas) {
+        if (!d.humano && !d.anunciar) continue;
+        TelaDemissao t(m, d, pai);
+        centraliza(&t);
+        emit telaaberta(&t);
+        t.exec();
+    }
+    const std::vector<TOfertaTecnico> ofertas = std::move(m.ofertastecnicos);
+    m.ofertastecnicos.clear();
+    for (const TOfertaTecnico& o : ofertas) {
+        TelaConvite t(m, o.tecnico, o.clubes, pai);
+        centraliza(&t);
+        emit telaaberta(&t);
+        t.exec();
+    }
+}
+
+void ControleJogo::proximavez() {
     if (!vez_.empty()) vez_.erase(vez_.begin());
     if (!vez_.empty()) {
         abreprincipal(vez_.front());
@@ -195,7 +246,10 @@ void ControleJogo::abreresultados() {
 
 void ControleJogo::continuar() {
     Mundo& m = *mundo_;
-    const ProximaEtapa etapa = tarvello::continuar(m, *interacao_);
+    ProximaEtapa etapa = tarvello::continuar(m, *interacao_);
+    // The day's dismissals and the offers to coaches without a club come before the next date.
+    mostracarreira(resultados_);
+    if (etapa == ProximaEtapa::ProximoDia && humanojoga(m)) etapa = ProximaEtapa::TelaPrincipal;
     fecha(resultados_);
     switch (etapa) {
         case ProximaEtapa::FimTemporada: abreresumo(); break;
@@ -229,6 +283,8 @@ void ControleJogo::novatemporada() {
     // Before the first date is chosen, the coaches may book pre-season friendlies, each in
     // turn as the current coach.
     auto pretemporada = [this](Mundo& w) {
+        // The dismissal letters come first.
+        mostracarreira(resumo_);
         if (w.estado.numtecnicoshumanos <= 0 || !perguntapretemporada(resumo_)) return;
         const int atual = w.estado.timeatual;
         for (int k = 0; k < w.estado.numtecnicoshumanos && k < kMaxHumanos; ++k) {
@@ -241,10 +297,9 @@ void ControleJogo::novatemporada() {
         }
         w.estado.timeatual = atual;
     };
-    const TInicioTemporada inicio = iniciatemporada(m, pretemporada);
-    // (The dismissal letter of each coach in inicio.demitidos opens here once coaches can be
-    // dismissed.)
-    (void)inicio;
+    iniciatemporada(m, pretemporada);
+    // The dismissal letters of the coaches whose clubs fell out of the divisions.
+    mostracarreira(resumo_);
     fecha(resumo_);
     partidasprimeiro_ = escolheprimeiratela(m).tela == Tela::Partidas;
     inicia();

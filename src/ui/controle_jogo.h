@@ -60,6 +60,10 @@ private:
     void abreopcoes();      // "Opções" / F3
     void salvaautomatico(); // a main screen opened after a match day
     void propostadecompra(const TProposta& p);  // "Proposta de compra" of a computer club
+    // The dismissal letters and coach changes to show, then the job offers waiting for an answer.
+    void mostracarreira(QWidget* pai);
+    void sedemitir();  // "Se demitir" of the coach on screen
+    void proximavez();  // the coach on screen is done: the next one, or the match day
     void fecha(QWidget* w);
 
     std::unique_ptr<Mundo> mundo_;

@@ -53,6 +53,7 @@
 #include "model/tipos.h"
 #include "news/mensagens.h"
 #include "ui/escudos_tela.h"
+#include "season/screens/carreira_telas.h"
 #include "ui/tela.h"
 
 namespace tarvello {
@@ -478,6 +479,7 @@ void TelaPrincipal::montamenus() {
     QAction* preferencias = opcoes->addAction("Opções");
     preferencias->setShortcut(Qt::Key_F3);
     connect(preferencias, &QAction::triggered, this, &TelaPrincipal::abreopcoes);
+    connect(opcoes->addAction("Se demitir"), &QAction::triggered, this, &TelaPrincipal::sedemitir);
     connect(opcoes->addAction("Sair do jogo"), &QAction::triggered, this, [this] {
         if (pergunta(this, "Deseja realmente sair do jogo? O que não foi salvo será perdido.")) QApplication::quit();
     });
@@ -527,6 +529,21 @@ void TelaPrincipal::montamenus() {
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, classificacao);
     connect(new QShortcut(Qt::Key_F4, this), &QShortcut::activated, this, calendario);
     montamenusclube(tabela);
+    montamenustecnicos();
+}
+
+void TelaPrincipal::montamenustecnicos() {
+    QMenu* tecnicos = menuBar()->addMenu("Ranking de técnicos");
+    connect(tecnicos->addAction("Adicionar/Remover ténicos"), &QAction::triggered, this, [this] {
+        TelaTecnicosHumanos t(*mundo_, this);
+        centraliza(&t);
+        t.exec();
+    });
+    connect(tecnicos->addAction("Últimas contratações de técnicos"), &QAction::triggered, this, [this] {
+        TelaContratacoes t(*mundo_, this);
+        centraliza(&t);
+        t.exec();
+    });
 }
 
 void TelaPrincipal::montamenusclube(QMenu* tabela) {

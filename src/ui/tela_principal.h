@@ -47,6 +47,8 @@ signals:
     // F2 / "Salvar jogo" and F3 / "Opções" of the "Opções" menu.
     void salvarjogo();
     void abreopcoes();
+    // "Se demitir" of the "Opções" menu (the controller asks and acts).
+    void sedemitir();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -55,6 +57,7 @@ protected:
 private:
     void montamenus();
     void montamenusclube(QMenu* tabela);
+    void montamenustecnicos();  // "Ranking de técnicos": the coaches' windows
     void ajustaaotamanho();
     QWidget* montaladotime(QWidget* pai);
     QWidget* montapainel(QWidget* pai);

@@ -84,9 +84,10 @@ TelaMensagens::TelaMensagens(Mundo& m, int time, QWidget* parent) : QDialog(pare
     for (const char* r : {"Sim", "Não"}) {
         auto* b = new QPushButton(r, pergunta_);
         b->setObjectName(r == std::string("Sim") ? "sim" : "nao");
-        connect(b, &QPushButton::clicked, this, [this] {
+        const bool multar = r == std::string("Sim");
+        connect(b, &QPushButton::clicked, this, [this, multar] {
             const int l = lista_->currentRow();
-            if (l >= 0) respondepergunta(m_, lista_->item(l, kId)->text().toInt());
+            if (l >= 0) respondepergunta(m_, lista_->item(l, kId)->text().toInt(), multar);
             pergunta_->hide();
         });
         h->addWidget(b);
