@@ -127,7 +127,7 @@ std::vector<int> sorteiaofertas(Mundo& m, int tecnico, bool estadual) {
     if (estadual) {
         std::vector<int> clubes;
         for (int c = 0; c < static_cast<int>(m.times.size()); ++c)
-            if (m.times[static_cast<size_t>(c)].noestadual && m.times[static_cast<size_t>(c)].divisao == 0) clubes.push_back(c);
+            if (m.times[static_cast<size_t>(c)].noestadual && m.times[static_cast<size_t>(c)].divisao >= 1) clubes.push_back(c);
         for (int k = 0; k < n; ++k) {
             std::erase_if(clubes, [&](int c) { return !qualifica(c); });
             if (clubes.empty()) break;

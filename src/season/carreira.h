@@ -25,7 +25,8 @@ void demiteforadasdivisoes(Mundo& m);
 
 // Job offers for an unemployed human coach: up to four clubs (fewer when fewer qualify) drawn
 // from the bottom part of the division tables near his last division, or on a state-championship
-// day from the computer clubs of the state championships outside the divisions.
+// day from the computer clubs of the state championships that play in a division (a club
+// outside the divisions would dismiss him again at the turn of the season).
 std::vector<int> sorteiaofertas(Mundo& m, int tecnico, bool estadual);
 
 // After a league or state day: each unemployed human coach gets offers with probability 2 in 3;
