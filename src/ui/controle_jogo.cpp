@@ -75,8 +75,14 @@ void ControleJogo::inicia() {
         }
     if (vez_.empty()) {
         // Nobody plays today (the game started on such a date): the main screen still opens
-        // for the first coach, and "Jogar >>" starts the day.
-        abreprincipal(0);
+        // for the first coach with a club, and "Jogar >>" starts the day. With every human
+        // coach out of a job the day is played at once.
+        for (int k = 0; k < mundo_->estado.numtecnicoshumanos && k < kMaxHumanos; ++k)
+            if (mundo_->estado.timedotecnico[k] >= 0) {
+                abreprincipal(k);
+                return;
+            }
+        comecapartidas();
         return;
     }
     abreprincipal(vez_.front());

@@ -335,3 +335,18 @@ TEST(Mensagens, MultaDaPerguntaDeSuspensao) {
     EXPECT_EQ(m.mensagens.size(), 3u);
     EXPECT_EQ(m.mensagens[static_cast<size_t>(b)].pergunta, 0);
 }
+
+TEST(Carreira, ForaDasDivisoesNaViradaDaTemporada) {
+    Mundo m = ligacomtecnicos();
+    humaniza(m, 39);
+    demiteforadasdivisoes(m);
+    EXPECT_TRUE(m.mudancastecnicos.empty());  // still in a division
+    m.times[39].divisao = 0;
+    demiteforadasdivisoes(m);
+    ASSERT_EQ(m.mudancastecnicos.size(), 1u);
+    EXPECT_EQ(m.mudancastecnicos[0].motivo, MotivoDemissao::Rebaixado);
+    EXPECT_EQ(m.tecnicos[39].time, -1);
+    EXPECT_EQ(m.times[39].humano, 0);
+    EXPECT_GE(m.times[39].tecnico, 0);
+    EXPECT_NE(textodemissao(m, m.mudancastecnicos[0]).linha.find("rebaixado pra divisão regional..."), std::string::npos);
+}
