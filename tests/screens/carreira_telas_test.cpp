@@ -32,7 +32,9 @@ public:
         connect(&t_, &QTimer::timeout, this, [this] {
             if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 nomes.push_back(d->objectName());
-                d->accept();
+                // An offer is taken.
+                if (auto* b = d->findChild<QPushButton*>("assumir")) b->click();
+                else d->accept();
             }
         });
         t_.start(5);
@@ -148,4 +150,41 @@ TEST(TelasCarreira, SeDemitirLevaAoDiaSemTimesHumanos) {
     // Nobody human is left on a club: the match day runs at once.
     QTRY_VERIFY_WITH_TIMEOUT(c.resultados() != nullptr, 20000);
     ganchopergunta() = antigo;
+}
+
+TEST(TelasCarreira, ConviteAoAbrirATelaDoTecnicoEmpregado) {
+    AceitaModais modais;
+    // Two divisions of ten; the human club leads the second in the second half of season 2.
+    auto m = std::make_unique<Mundo>(mundoliga(4, 2, 1));
+    m->aleatorio = Aleatorio(2);
+    m->estado.dataatual = 1;
+    montacalendario(*m);
+    montajogos(*m, kLiga, 0);
+    proximadata(*m);
+    const int t = m->ligas[0].times[1][0];
+    m->times[static_cast<size_t>(t)].humano = 1;
+    m->tecnicos[static_cast<size_t>(t)].humano = 1;
+    m->tecnicos[static_cast<size_t>(t)].ofertaano = 1;
+    for (int k = 0; k < kMaxHumanos; ++k) m->estado.timedotecnico[k] = -1;
+    m->estado.timedotecnico[0] = t;
+    m->estado.numtecnicoshumanos = 1;
+    m->ligas[0].temhumano = 1;
+    m->estado.temporada = 2;
+    m->estado.turnoliga = 2;
+    m->estado.rodadaliga = 6;
+    m->times[static_cast<size_t>(t)].colocacoes[kLiga] = 1;
+    m->times[static_cast<size_t>(t)].confiancadiretoria = 90;
+    Mundo* w = m.get();
+    ControleJogo c(std::move(m), false);
+    c.inicia();
+    // First place: the scan of the first division starts at its third place.
+    ASSERT_FALSE(modais.nomes.empty());
+    EXPECT_EQ(modais.nomes[0], "convite");
+    const int novo = w->ligas[0].classificacao[0][2];
+    EXPECT_EQ(w->tecnicos[static_cast<size_t>(t)].time, novo);
+    EXPECT_EQ(w->estado.timedotecnico[0], novo);
+    EXPECT_EQ(w->times[static_cast<size_t>(t)].tecnico, novo);  // the swap
+    ASSERT_NE(c.principal(), nullptr);
+    EXPECT_EQ(w->estado.timeatual, novo);
+    EXPECT_EQ(w->tecnicos[static_cast<size_t>(t)].ofertaano, 0);
 }
