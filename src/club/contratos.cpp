@@ -147,6 +147,13 @@ void verificacontratos(Mundo& m, int time) {
             novocontrato(m, idx, 12);
             dias = diasdecontrato(m, idx);
         }
+        // Three weeks without a contract, the player asks for one himself (once; a new
+        // contract starts the warnings again).
+        if (dias < -21 && j.avisocontrato < 3) {
+            enviamensagem(m, time, kMsgJogador, 3, idx);
+            j.avisocontrato = 3;
+            continue;
+        }
         if (aviso == kAvisoNao || j.avisocontrato >= 2) continue;
         if (dias >= 0) {
             // The three-week warning is for a contract still running, never for one that ended.

@@ -53,7 +53,8 @@ bool lesalario(std::string_view texto, int32_t& salario);
 
 // Each time the coach's squad is shown: expired contracts are renewed for 12 weeks at the same
 // salary when the option is on; then the warnings the coach asked for are posted once per
-// contract (13/0 while fewer than 21 days are left, 13/1 once it has expired).
+// contract (13/0 while fewer than 21 days are left, 13/1 once it has expired); a player still
+// without a contract three weeks after it ended complains himself (2/3, `avisocontrato` 3).
 void verificacontratos(Mundo& m, int time);
 
 }  // namespace tarvello

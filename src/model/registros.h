@@ -73,7 +73,7 @@ struct TJogador {
     uint8_t escaladocansado;  // a starter with energy below 15 was fielded
     uint8_t pad302[2];
     int32_t moralvolta;
-    int32_t avisocontrato;
+    int32_t avisocontrato;  // 0 none, 1 ending soon, 2 ended, 3 the player complained of having none
     uint8_t emprestado;
     uint8_t pad313[7];
 };

@@ -3,6 +3,8 @@
 #include <set>
 
 #include "club/amistosos.h"
+#include "club/contratos.h"
+#include "model/hoje.h"
 #include "model/mundo.h"
 #include "news/mensagens.h"
 #include "season/carreira.h"
@@ -349,4 +351,22 @@ TEST(Carreira, ForaDasDivisoesNaViradaDaTemporada) {
     EXPECT_EQ(m.times[39].humano, 0);
     EXPECT_GE(m.times[39].tecnico, 0);
     EXPECT_NE(textodemissao(m, m.mudancastecnicos[0]).linha.find("rebaixado pra divisão regional..."), std::string::npos);
+}
+
+TEST(Mensagens, JogadorSemContratoHaTresSemanasReclama) {
+    Mundo m = mundopequeno(1, 2);
+    m.times[0].humano = 1;
+    m.estado.emails = 3;  // no warnings asked for: the player's own complaint still comes
+    const int j = primeirojogador(m, 0);
+    m.jogadores[static_cast<size_t>(j)].contratoate = datahoje(m) - 20;
+    verificacontratos(m, 0);
+    EXPECT_TRUE(m.mensagens.empty());
+    m.jogadores[static_cast<size_t>(j)].contratoate = datahoje(m) - 22;
+    verificacontratos(m, 0);
+    verificacontratos(m, 0);  // once
+    ASSERT_EQ(m.mensagens.size(), 1u);
+    EXPECT_EQ(m.mensagens[0].assunto, 12);
+    EXPECT_EQ(m.mensagens[0].jogador, j);
+    EXPECT_GE(m.mensagens[0].texto, 55);
+    EXPECT_LE(m.mensagens[0].texto, 56);
 }
