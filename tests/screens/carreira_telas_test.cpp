@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "principal_apoio.h"
+#include "news/mensagens.h"
+#include "news/screens/mensagens_tela.h"
 #include "season/carreira.h"
 #include "season/screens/carreira_telas.h"
 #include "season/tecnico.h"
@@ -187,4 +189,25 @@ TEST(TelasCarreira, ConviteAoAbrirATelaDoTecnicoEmpregado) {
     ASSERT_NE(c.principal(), nullptr);
     EXPECT_EQ(w->estado.timeatual, novo);
     EXPECT_EQ(w->tecnicos[static_cast<size_t>(t)].ofertaano, 0);
+}
+
+// "Sim" of the fine question charges the suspended player; the question is gone afterwards.
+TEST(TelasCarreira, MultaNaCaixaDeMensagens) {
+    Mundo m = mundoliga(4, 1);
+    m.estado.dataatual = 1;
+    montacalendario(m);
+    m.times[0].humano = 1;
+    const int j = primeirojogador(m, 0);
+    m.jogadores[static_cast<size_t>(j)].salario = 2000;
+    enviamensagem(m, 0, kMsgSuspensao, 2, j);
+    const int dinheiro = m.times[0].dinheiro;
+    TelaMensagens t(m, 0);
+    auto* lista = t.findChild<QTableWidget*>("mensagens");
+    lista->setCurrentCell(0, 2);
+    ASSERT_TRUE(t.findChild<QWidget*>("pergunta")->isVisibleTo(&t));
+    t.findChild<QPushButton*>("sim")->click();
+    EXPECT_FALSE(t.findChild<QWidget*>("pergunta")->isVisibleTo(&t));
+    EXPECT_EQ(m.times[0].dinheiro, dinheiro + 600);
+    ASSERT_EQ(m.mensagens.size(), 2u);
+    EXPECT_EQ(m.mensagens[1].remetente, 3);
 }
