@@ -128,12 +128,23 @@ nlohmann::json ligasjson(const Mundo& m) {
 nlohmann::json campeoesjson(const Mundo& m) {
     nlohmann::json campeoes = nlohmann::json::array();
     for (const THistoricoColocado& h : m.historicocolocados)
-        if (h.temporada == m.estado.temporada && h.colocacao == 1) {
+        if (h.temporada == m.estado.temporada && h.colocacao == 1 && h.competicao < kCopaMundo) {
             nlohmann::json c = {{"competicao", h.competicao}, {"regiao", h.regiao}, {"divisao", h.divisao},
                                 {"time", h.time}, {"nome", nome(m, h.time)}};
             if (const std::string n = nomeinternacional(h.competicao, h.regiao); !n.empty()) c["nomecompeticao"] = n;
             campeoes.push_back(c);
         }
+    // The national-team tournament of the season, once its final is played: its champion country.
+    if (const TTorneio& x = m.estado.torneio; x.competicao >= kCopaMundo && x.competicao <= kEurocopa && x.encerrado) {
+        const int c = x.competicao - kCopaMundo;
+        const int ed = m.estado.edicoes[c] - 1;
+        if (ed >= 0 && ed < 50) {
+            const int pais = m.estado.historicotorneios[c].campeao[ed];
+            campeoes.push_back({{"competicao", x.competicao}, {"regiao", -1}, {"edicao", ed + 1}, {"pais", pais},
+                                {"nome", std::string(nomepais(pais))},
+                                {"vice", std::string(nomepais(m.estado.historicotorneios[c].vice[ed]))}});
+        }
+    }
     const size_t t = static_cast<size_t>(m.estado.temporada);
     if (t < m.campeoesestaduais.size())
         for (int s = 0; s < kNumEstados; ++s) {

@@ -1,4 +1,5 @@
 #include "competitions/calendario.h"
+#include "competitions/torneio.h"
 
 #include <initializer_list>
 #include <vector>
@@ -212,6 +213,9 @@ void montajogos(Mundo& m, int competicao, int indice) {
         case kCopaNacional: montacopa(m, indice, d); break;
         case kContinental1:
         case kContinental2: montacontinental(m, competicao, d); break;
+        case kCopaMundo:
+        case kCopaAmerica:
+        case kEurocopa: montajogostorneio(m, competicao); break;
         default: break;
     }
 }
@@ -281,10 +285,8 @@ bool humanojoga(const Mundo& m) {
         case kCopaMundo:
         case kCopaAmerica:
         case kEurocopa:
-            // Elimination from the tournaments is kept with the tournaments themselves; until
-            // they run, a human national-team coach is taken to be still in.
             for (int k = 0; k < e.numtecnicoshumanos && k < kMaxHumanos; ++k)
-                if (e.selecaohumana[k] >= 0) return true;
+                if (selecaojogahoje(m, e.selecaohumana[k])) return true;
             return false;
         default: return false;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "competitions/calendario.h"
+#include "competitions/torneio.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 
@@ -16,6 +17,7 @@ void montajogosdatemporada(Mundo& m) {
             if (m.estaduais[static_cast<size_t>(s)].temestadual) montajogos(m, kEstadual, s);
     if (m.estado.ckcopa)
         for (int l = 0; l < ligas; ++l) montajogos(m, kCopaNacional, l);
+    if (const int torneio = torneiodatemporada(m)) montajogos(m, torneio, -1);
 }
 
 std::vector<int> jogosdoclube(const Mundo& m, int time, int competicao) {

@@ -13,7 +13,30 @@ const std::array<int, 13> kPaisesCopaAmerica = {46, 151, 26, 198, 11, 131, 195, 
 const std::array<int, 24> kPaisesEurocopa = {3,  97,  65,  104, 72,  85, 154, 159, 78,  162, 179, 192,
                                              152, 193, 54, 52,  160, 142, 171, 31, 63,  180, 21,  100};
 
+const std::array<int, 7> kSedesCopaAmerica = {198, 11, 42, 195, 150, 29, 46};
+const std::array<int, 7> kSedesEurocopa = {15, 154, 97, 3, 65, 104, 72};
+
 namespace {
+
+// Four venue cities per Copa América and Eurocopa host, in host-table order.
+constexpr const char* kCidadesCopaAmerica[7][4] = {
+    {"Caracas", "Maracaibo", "San Cristóbal", "Puerto Ordaz"},
+    {"Buenos Aires", "Córdoba", "Mendoza", "Rosário"},
+    {"Santiago", "Valparaíso", "Concepción", "Temuco"},
+    {"Montevidéu", "Maldonado", "Paysandú", "Rivera"},
+    {"Assunção", "Ciudad del Este", "Encarnación", "Luque"},
+    {"Rio de Janeiro", "São Paulo", "Belo Horizonte", "Porto Alegre"},
+    {"Bogotá", "Medellín", "Cali", "Barranquilla"},
+};
+constexpr const char* kCidadesEurocopa[7][4] = {
+    {"Viena", "Salzburgo", "Innsbruck", "Klagenfurt"},
+    {"Lisboa", "Porto", "Coimbra", "Braga"},
+    {"Londres", "Manchester", "Liverpool", "Birmingham"},
+    {"Berlim", "Munique", "Hamburgo", "Dortmund"},
+    {"Madrid", "Barcelona", "Sevilha", "Valencia"},
+    {"Roma", "Milão", "Turim", "Nápoles"},
+    {"Paris", "Marseille", "Lyon", "Bordeaux"},
+};
 
 constexpr const char* kNomesConfederacao[] = {"Europa", "América do Sul", "África", "Ásia",
                                               "Américas do Norte e Central", "Oceania"};
@@ -58,6 +81,26 @@ std::string faltacopamundo(const std::vector<bool>& tem) {
 }
 
 }  // namespace
+
+int paissede(int competicao, int sede) {
+    if (competicao == kCopaMundo)
+        return sede >= 1 && sede <= static_cast<int>(kSedesCopaMundo.size()) ? kSedesCopaMundo[static_cast<size_t>(sede - 1)] : -1;
+    const auto& tabela = competicao == kCopaAmerica ? kSedesCopaAmerica : kSedesEurocopa;
+    return sede >= 1 && sede <= 7 ? tabela[static_cast<size_t>(sede - 1)] : -1;
+}
+
+std::vector<std::string> cidadessede(int competicao, int sede) {
+    std::vector<std::string> r;
+    if (competicao == kCopaMundo) {
+        if (const TSedeCopa* s = sedecopa(paissede(competicao, sede)))
+            for (std::string_view c : s->cidades) r.emplace_back(c);
+        return r;
+    }
+    if (sede < 1 || sede > 7 || (competicao != kCopaAmerica && competicao != kEurocopa)) return r;
+    const auto& tabela = competicao == kCopaAmerica ? kCidadesCopaAmerica : kCidadesEurocopa;
+    for (const char* c : tabela[sede - 1]) r.emplace_back(c);
+    return r;
+}
 
 std::string faltaselecoes(int competicao, const std::vector<TSelecao>& selecoes) {
     const std::vector<bool> tem = presentes(selecoes);

@@ -11,6 +11,8 @@
 #include "competitions/jogosdatemporada.h"
 #include "competitions/liga.h"
 #include "competitions/sorteiatimes.h"
+#include "competitions/sorteiotorneio.h"
+#include "competitions/torneio.h"
 #include "match/relatorios.h"
 #include "match/simulacao.h"
 #include "model/mundo.h"
@@ -34,6 +36,8 @@ int viratemporada(Mundo& m) {
     TEstadoJogo& e = m.estado;
     const int encerrada = e.temporada;
 
+    // Last season's tournament copies go before the yearly update looks at anyone.
+    removecopiastorneio(m);
     abreano(m);
     // The continental qualifiers come from the final tables, read before promotion reorders them.
     TClassificados classificados;
@@ -71,7 +75,9 @@ int viratemporada(Mundo& m) {
 
     e.temporada += 1;
     for (TTecnico& t : m.tecnicos) t.convidadoselecao = 0;
-    // (The national-team tournaments of the new year are drawn here once they are played.)
+    // The year's national-team tournament is drawn before its dates are stamped: a draw that
+    // cannot be made switches the tournament off.
+    sorteiatorneiodatemporada(m);
     m.campeoesestaduais.resize(static_cast<size_t>(e.temporada) + 1, TCampeoesEstaduais{});
 
     montacalendario(m);

@@ -66,7 +66,19 @@ std::string confereestado(const Mundo& m) {
     if (!textobom(e.nomeliga) || !textobom(e.nomearquivo) || !textobom(e.nomecopa) ||
         !textobom(e.nometecnicosalvo) || !textobom(e.nometimesalvo))
         return "estado: texto longo demais";
-    if (e.numjogadoresantes < 0 || e.numclubesantes < 0) return "estado: tamanhos antes do torneio";
+    if (e.numjogadoresantes < 0 || e.numclubesantes < 0 || static_cast<size_t>(e.numclubesantes) > nt ||
+        static_cast<size_t>(e.numjogadoresantes) > m.jogadores.size())
+        return "estado: tamanhos antes do torneio";
+    for (const auto& grupo : e.torneio.grupos)
+        for (int t : grupo)
+            if (!indiceou(t, nt)) return "estado: grupos do torneio";
+    for (int t : e.torneio.participantes)
+        if (!indiceou(t, nt)) return "estado: seleções do torneio";
+    for (int t : e.torneio.melhoresterceiros)
+        if (!indiceou(t, nt)) return "estado: seleções do torneio";
+    for (const auto& pote : e.potesforca)
+        for (int t : pote)
+            if (!indiceou(t, nt)) return "estado: potes do torneio";
     return {};
 }
 

@@ -17,6 +17,7 @@
 #include "competitions/estaduais.h"
 #include "competitions/liga.h"
 #include "competitions/mundial.h"
+#include "competitions/torneio.h"
 #include "match/contabilidade.h"
 #include "match/escalacao.h"
 #include "match/estatisticas.h"
@@ -91,6 +92,9 @@ void progressodotipo(Mundo& m, Interacao& ia, int tipo) {
         case kContinental1:
         case kContinental2: encerradatacontinental(m, ia, tipo); break;
         case kMundialClubes: avancamundial(m, ia); break;
+        case kCopaMundo:
+        case kCopaAmerica:
+        case kEurocopa: encerradatatorneio(m, ia, tipo); break;
         default: break;
     }
 }
@@ -199,8 +203,10 @@ std::vector<int> partidasdogrupo(const Mundo& m, int tipo, int grupo) {
 std::vector<int> tecnicosdodia(const Mundo& m) {
     std::vector<int> r;
     const std::vector<int> hoje = partidasdehoje(m, m.estado.competicaoatual);
+    // On tournament dates a coach confirms the line-up of the national team he runs.
+    const bool selecoes = m.estado.competicaoatual >= kCopaMundo;
     for (int k = 0; k < m.estado.numtecnicoshumanos && k < kMaxHumanos; ++k) {
-        const int t = m.estado.timedotecnico[k];
+        const int t = selecoes ? m.estado.selecaohumana[k] : m.estado.timedotecnico[k];
         if (!clubevalido(m, t) || !m.times[static_cast<size_t>(t)].humano) continue;
         for (int i : hoje) {
             const TPartida& p = m.partidas[static_cast<size_t>(i)];
@@ -269,6 +275,9 @@ bool proximogrupo(Mundo& m, Interacao& ia) {
             g.publico = setores[0] + setores[1] + setores[2] + setores[3];
             g.renda = calcularenda(m, p.mandante, setores);
             if (c.tipo == kMundialClubes) g.estadio.define(localmundial(m, i));
+            else if (c.tipo >= kCopaMundo)  // national teams play in the host's cities
+                g.estadio.define(cidadedojogo(m, m.times[static_cast<size_t>(p.mandante)].grupotorneio - 1, p.rodada,
+                                              p.chave));
         }
         c.pendentes.erase(c.pendentes.begin(), c.pendentes.begin() + static_cast<std::ptrdiff_t>(n));
         if (m.diajogo.jogos.empty()) continue;
@@ -319,6 +328,17 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
             g.penaltis[0] = d.placar[0];
             g.penaltis[1] = d.placar[1];
         }
+    // Knock-out matches of the national-team tournaments are single matches: level ones go
+    // straight to penalties.
+    if (tipo >= kCopaMundo && m.estado.fasetorneio >= 4)
+        for (TJogos& g : m.diajogo.jogos) {
+            const TDisputaPenaltis d =
+                penaltistorneio(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
+            if (d.vencedor == 0) continue;
+            g.decididopenaltis = 1;
+            g.penaltis[0] = d.placar[0];
+            g.penaltis[1] = d.placar[1];
+        }
     // The reports are kept once the shoot-outs are settled, so they carry their scores.
     arquivarelatorios(m);
 }
@@ -335,7 +355,8 @@ void jogadatasemtela(Mundo& m, Interacao& ia) {
     // The auctions due before the main screens, with nobody to bid.
     if (m.leiloespendentes > 0) leiloessemtela(m, m.leiloespendentes);
     m.leiloespendentes = 0;
-    // Headless coaches take the first job offered; the offer of a turn is taken at once.
+    // Headless coaches take the first job offered; the offer of a turn is taken at once, and
+    // the first free national team a coach is invited to coach.
     aceitaofertassemtela(m);
     for (int k : tecnicosdodia(m)) {
         const TEventosTurno t = abreturno(m, k);
@@ -343,6 +364,8 @@ void jogadatasemtela(Mundo& m, Interacao& ia) {
             const std::vector<int> humanos = tecnicoshumanos(m);
             if (k < static_cast<int>(humanos.size())) assumetime(m, humanos[static_cast<size_t>(k)], t.ofertaemprego);
         }
+        for (int s : t.convite.selecoes)
+            if (aceitaconvite(m, k, s)) break;
     }
     comecadia(m);
     jogadia(m, ia);
@@ -363,6 +386,8 @@ ProximaEtapa continuar(Mundo& m, Interacao& ia) {
     // The day's results judge the coaches before the next date begins.
     if (diadeliga) demissoesdarodada(m);
     ofertasdodia(m, e.competicaoatual);
+    // After the final's results the called-up players go home.
+    encerratorneio(m);
     proximadata(m);
     // Loans that end by the new date are settled before anything else looks at the squads.
     if (e.dataatual != antes) encerraemprestimos(m, datahoje(m));

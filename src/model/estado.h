@@ -29,6 +29,24 @@ static_assert(offsetof(THistoricoTorneio, artilheiro) == 2100);
 static_assert(offsetof(THistoricoTorneio, golsartilheiro) == 3400);
 static_assert(offsetof(THistoricoTorneio, paisartilheiro) == 3600);
 
+// The national-team tournament of the season: its groups and participants (tournament-team
+// indexes, that is the club records of the copies; -1 empty).
+struct TTorneio {
+    int32_t grupos[8][4];       // groups A..H, slots 1..4
+    int32_t participantes[32];  // in draw order
+    int32_t lado;               // side of the 4-team table used by the group rounds
+    int32_t competicao;         // code 7, 8 or 9 of the tournament drawn; 0 none
+    int32_t melhoresterceiros[2];  // Copa América: the two best third-placed teams
+    int32_t encerrado;          // 1 once the final has been played and the edition recorded
+    uint8_t reservado276[336 - 276];
+};
+static_assert(sizeof(TTorneio) == 336);
+static_assert(offsetof(TTorneio, participantes) == 128);
+static_assert(offsetof(TTorneio, lado) == 256);
+static_assert(offsetof(TTorneio, competicao) == 260);
+static_assert(offsetof(TTorneio, melhoresterceiros) == 264);
+static_assert(offsetof(TTorneio, encerrado) == 272);
+
 // One block of scalar state: dates, counters, set-up choices, options, competition phases.
 struct TEstadoJogo {
     int32_t reservado0;
@@ -100,7 +118,7 @@ struct TEstadoJogo {
     int32_t gruposlib2[8][4];
     int32_t grupossul1[8][4];
     int32_t grupossul2[8][4];
-    uint8_t torneio[5016 - 4680];  // national-team tournament participants and groups
+    TTorneio torneio;
     int32_t numselecoestorneio;
     int32_t selecaoatual;
     int32_t selecaohumana[kMaxHumanos];

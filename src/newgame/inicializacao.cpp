@@ -6,6 +6,7 @@
 #include "competitions/calendario.h"
 #include "competitions/copas.h"
 #include "competitions/jogosdatemporada.h"
+#include "competitions/sorteiotorneio.h"
 #include "database/preparacao.h"
 #include "match/relatorios.h"
 #include "match/simulacao.h"
@@ -81,6 +82,8 @@ std::string inicializamundo(Mundo& m, Preparacao& p, const std::filesystem::path
     // (The human coaches' job offers start empty once the coach career keeps them.)
     if (!m.jogadores.empty()) m.jogadores[0].time = -1;
 
+    // Season 1 is a Eurocopa season; its draw comes before the dates are stamped.
+    sorteiatorneiodatemporada(m);
     montacalendario(m);
     avanca(70);
     montajogosdatemporada(m);

@@ -38,6 +38,7 @@ TEventosTurno abreturno(Mundo& m, int tecnico) {
     // Then the squad is shown: contracts are renewed or flagged (the screen checks them again
     // each time it shows the squad; nothing happens twice).
     verificacontratos(m, time);
+    r.convite = convitesdoturno(m, tecnico);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The start of a human coach's turn on a match day, when his main screen opens.
 #include "club/transferencias.h"
+#include "season/convitesselecao.h"
 
 namespace tarvello {
 
@@ -12,6 +13,7 @@ struct TEventosTurno {
     int vendidos = 0;      // listed players computer clubs bought today
     int falecido = 0;      // a player of the club who died today, 0 none
     int ofertaemprego = -1;  // a club inviting the coach to be its coach, -1 none
+    TConviteSelecao convite;  // an invitation to coach a national team in the season's tournament
 };
 
 // A job offer for the coach, the daily morale of his squad, then the day's events (an unsolicited offer the coach

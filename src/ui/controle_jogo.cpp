@@ -28,6 +28,7 @@
 #include "season/screens/carreira_telas.h"
 #include "season/semana.h"
 #include "season/tecnico.h"
+#include "season/screens/convite_selecao_tela.h"
 #include "season/turno.h"
 #include "ui/clube_tela.h"
 #include "ui/tela.h"
@@ -51,7 +52,7 @@ ControleJogo::ControleJogo(std::unique_ptr<Mundo> mundo, bool partidas, QObject*
       partidasprimeiro_(partidas) {}
 
 ControleJogo::~ControleJogo() {
-    for (QWidget* w : std::initializer_list<QWidget*>{principal_, partidas_, resultados_, resumo_}) delete w;
+    for (QWidget* w : std::initializer_list<QWidget*>{principal_, partidas_, resultados_, resumo_, selecao_}) delete w;
 }
 
 void ControleJogo::fecha(QWidget* w) {
@@ -103,7 +104,7 @@ void ControleJogo::salvaautomatico() {
 }
 
 void ControleJogo::salvar() {
-    salvajogotela(principal_, *mundo_, raiz_);
+    salvajogotela(principal_ ? static_cast<QWidget*>(principal_) : selecao_, *mundo_, raiz_);
 }
 
 void ControleJogo::abreopcoes() {
@@ -121,6 +122,11 @@ void ControleJogo::abreprincipal(int k) {
     if (k >= 0 && k < kMaxHumanos && e.timedotecnico[k] >= 0) {
         e.timeatual = e.timedotecnico[k];
         e.tecnicoatual = m.times[static_cast<size_t>(e.timeatual)].tecnico;
+    }
+    // On a tournament date a national coach lines up his national team instead.
+    if (e.competicaoatual >= kCopaMundo && k >= 0 && k < kMaxHumanos && e.selecaohumana[k] >= 0) {
+        abreselecao(k);
+        return;
     }
     // The day's morale and events come before the squad grid is built.
     const TEventosTurno eventos = abreturno(m, k);
@@ -148,6 +154,27 @@ void ControleJogo::abreprincipal(int k) {
     }
     if (eventos.proposta.jogador > 0) propostadecompra(eventos.proposta);
     if (eventos.falecido > 0) avisafalecimento(principal_, m, eventos.falecido);
+    if (eventos.convite.competicao) {
+        TelaConviteSelecao t(m, k, eventos.convite, principal_);
+        centraliza(&t);
+        emit telaaberta(&t);
+        t.exec();
+    }
+}
+
+void ControleJogo::abreselecao(int k) {
+    Mundo& m = *mundo_;
+    TEstadoJogo& e = m.estado;
+    e.selecaoatual = e.selecaohumana[k];
+    abreturno(m, k);
+    fecha(principal_);
+    fecha(selecao_);
+    selecao_ = new TelaSelecao(m, e.selecaoatual);
+    connect(selecao_, &TelaSelecao::jogar, this, &ControleJogo::confirmou);
+    connect(selecao_, &TelaSelecao::salvarjogo, this, &ControleJogo::salvar);
+    selecao_->show();
+    centraliza(selecao_);
+    emit telaaberta(selecao_);
 }
 
 void ControleJogo::propostadecompra(const TProposta& p) {
@@ -170,9 +197,9 @@ void ControleJogo::propostadecompra(const TProposta& p) {
 
 void ControleJogo::confirmou() {
     Mundo& m = *mundo_;
-    const int time = m.estado.timeatual;
+    const int time = m.estado.competicaoatual >= kCopaMundo ? m.estado.selecaoatual : m.estado.timeatual;
     // A coach who confirmed nothing plays the line-up the computer would pick for him.
-    if (time >= 0 && !linhade(m, time)) escalatime(m, time);
+    if (time >= 0 && time < static_cast<int>(m.times.size()) && !linhade(m, time)) escalatime(m, time);
     proximavez();
 }
 
@@ -214,6 +241,7 @@ void ControleJogo::proximavez() {
         return;
     }
     fecha(principal_);
+    fecha(selecao_);
     comecapartidas();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "competitions/screens/selecao_tela.h"
 #include "match/screens/partidas_tela.h"
 #include "competitions/screens/resumo_temporada_tela.h"
 #include "match/screens/resultados_tela.h"
@@ -30,6 +31,7 @@ public:
     TelaPartidas* partidas() const { return partidas_; }
     TelaResultados* resultados() const { return resultados_; }
     TelaResumoTemporada* resumo() const { return resumo_; }
+    TelaSelecao* selecao() const { return selecao_; }
     InteracaoJanelas& interacao() { return *interacao_; }
 
     // The options file the main screen writes its "Salvar escalação" choice to.
@@ -48,6 +50,7 @@ signals:
 private:
     void proximodia();          // the turns of the human coaches whose clubs play, or the day
     void abreprincipal(int k);  // main screen of human coach k
+    void abreselecao(int k);    // national-team screen of human coach k on a tournament date
     void confirmou();           // "Jogar >>" of the coach on screen
     void comecapartidas();
     void abreresultados();
@@ -78,6 +81,7 @@ private:
     QPointer<TelaPartidas> partidas_;
     QPointer<TelaResultados> resultados_;
     QPointer<TelaResumoTemporada> resumo_;
+    QPointer<TelaSelecao> selecao_;
 };
 
 }  // namespace tarvello
