@@ -115,7 +115,11 @@ std::string conferetimes(const Mundo& m) {
         const TTime& t = m.times[i];
         if (!textobom(t.nome) || !textobom(t.escudo) || !textobom(t.estadio)) return registro("clube", i, "texto");
         if (!paisvalido(t.pais)) return registro("clube", i, "pais");
-        if (t.estado != -1 && !estadovalido(t.estado)) return registro("clube", i, "estado");
+        // A national-team tournament copy (after the real clubs) keeps its national team's index
+        // where a club keeps its state.
+        const bool copia = m.estado.numclubesantes > 0 && i >= static_cast<size_t>(m.estado.numclubesantes);
+        if (copia ? !indice(t.estado, m.selecoes.size()) : (t.estado != -1 && !estadovalido(t.estado)))
+            return registro("clube", i, "estado");
         if (!indiceou(t.tecnico, m.tecnicos.size())) return registro("clube", i, "tecnico");
         if (!entre(t.divisao, 0, 4)) return registro("clube", i, "divisao");
         if (!indice(t.capitao, m.jogadores.size()) || !indice(t.cobradorfaltas, m.jogadores.size()))

@@ -71,6 +71,7 @@ bool aceitaconvite(Mundo& m, int slot, int time) {
     t.humano = 1;
     m.tecnicos[static_cast<size_t>(tec)].convidadoselecao = 1;
     m.estado.selecaohumana[slot] = time;
+    m.estado.selecaoatual = time;
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "newgame/novojogo.h"
+#include "newgame/salvamento.h"
 #include "season/convitesselecao.h"
 
 using namespace tarvello;
@@ -53,7 +54,7 @@ struct JogoComTorneios {
         e.sistemadisputa = 4;
         e.numtecnicoshumanos = humanos;
         EXPECT_EQ(jogo.configura(e), "");
-        for (int k = 0; k < humanos; ++k) EXPECT_EQ(jogo.escolhetime(k, k, "Humano " + std::to_string(k)), "");
+        for (int k = 1; k <= humanos; ++k) EXPECT_EQ(jogo.escolhetime(k, k - 1, "Humano " + std::to_string(k)), "");
         EXPECT_EQ(jogo.inicializa(), "");
         jogo.primeiratela();
     }
@@ -287,9 +288,21 @@ TEST(Torneio, ConviteEHumanoNaSelecaoAteOFim) {
     EXPECT_EQ(m.jogadores[static_cast<size_t>(chamados[0])].time, selecao);
     EXPECT_EQ(m.convocacoes.size(), 2u);
 
-    bool jogou = false;
+    bool jogou = false, salvou = false;
     int ultimojogo = 0;
     do {
+        if (m.estado.competicaoatual == kEurocopa && !salvou) {
+            // A game saved during the tournament loads again, copies and call-ups included, and
+            // names the national team in its preview.
+            salvou = true;
+            ASSERT_EQ(salvajogo(m, j.pasta / "meio.s08"), "");
+            EXPECT_EQ(m.estado.nometimesalvo.utf8().rfind(m.times[static_cast<size_t>(selecao)].nome.utf8(), 0), 0u);
+            const JogoCarregado c = carregajogo(j.pasta / "meio.s08", 3);
+            ASSERT_EQ(c.erro, "") << c.motivo;
+            EXPECT_EQ(c.mundo->times.size(), m.times.size());
+            EXPECT_EQ(c.mundo->convocacoes.size(), 2u);
+            EXPECT_EQ(c.mundo->estado.selecaohumana[0], selecao);
+        }
         if (m.estado.competicaoatual == kEurocopa) {
             const bool joga = selecaojogahoje(m, selecao);
             EXPECT_EQ(humanojoga(m), joga);
@@ -337,7 +350,8 @@ TEST(Torneio, ConvocacaoRespeitaLimites) {
     std::vector<int> goleiros = {1, 2, 3, 4};
     EXPECT_NE(convocajogadores(m, sel, goleiros), "");
     std::vector<int> linha;
-    for (int j = 6; j <= 26; ++j) linha.push_back(j);  // 21 outfield players
+    for (int j = 6; j <= 25; ++j) linha.push_back(j);  // 21 outfield players
+    linha.push_back(31);
     EXPECT_NE(convocajogadores(m, sel, linha), "");
     EXPECT_NE(convocajogadores(m, sel, {}), "");
     const int copia = elenco(m, sel)[0];
