@@ -223,6 +223,10 @@ TEST(Torneio, EurocopaDaPrimeiraTemporadaAteOFimERemocao) {
     EXPECT_TRUE(paisvalido(h.campeao[0]));
     EXPECT_NE(h.campeao[0], h.vice[0]);
     EXPECT_FALSE(h.tecnico[0].vazio());
+    // The top scorer is kept by name: his team and he himself are gone after the season.
+    EXPECT_FALSE(h.artilheiro[0].vazio());
+    EXPECT_GT(h.golsartilheiro[0], 0);
+    EXPECT_TRUE(paisvalido(h.paisartilheiro[0]));
     int jogados = 0, knockout = 0;
     for (const TPartida& p : m.partidas)
         if (p.competicao == kEurocopa) {

@@ -46,9 +46,7 @@ TelaSelecao::TelaSelecao(Mundo& m, int selecao, QWidget* parent) : QWidget(paren
     setObjectName("selecao");
     setWindowTitle(nomeclube(m, selecao) + " - " + QString::fromStdString(nomecompeticao(m, m.estado.competicaoatual, -1)));
     auto* v = new QVBoxLayout(this);
-    auto* titulo = rotulotitulo(this, "Seleção: " + nomeclube(m, selecao));
-    pintaclube(titulo, m, selecao);
-    v->addWidget(titulo);
+    v->addWidget(rotulotitulo(this, "Seleção: " + nomeclube(m, selecao)));
     proximo_ = new QLabel(this);
     proximo_->setObjectName("proximo");
     v->addWidget(proximo_);

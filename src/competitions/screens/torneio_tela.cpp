@@ -119,7 +119,7 @@ TelaTorneio::TelaTorneio(const Mundo& m, QWidget* parent) : QDialog(parent), m_(
     if (competicao_)
         for (int k = 1; k <= (copa ? 16 : 8); ++k) chaves_[static_cast<size_t>(k)]->setText(textochave(k));
     mostragrupo(0);
-    resize(900, 640);
+    resize(760, 540);
     escalatela(this);
 }
 
