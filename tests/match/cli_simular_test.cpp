@@ -156,8 +156,8 @@ TEST(CliSimular, DatasSemPartidasNaoContamENomesTrazemARegiao) {
     ASSERT_EQ(rc, 0) << s;
     const auto j = nlohmann::json::parse(s);
     ASSERT_TRUE(j["fimdatemporada"].get<bool>());
-    // Nothing is played on the tournament's dates while its teams are not drawn: they are passed,
-    // neither listed nor counted.
+    // Only dates with matches are listed and counted; the Eurocopa of season 1 is drawn at the
+    // world's creation and played on its dates.
     EXPECT_EQ(j["datasjogadas"].get<size_t>(), j["datas"].size());
     std::set<std::string> nomes;
     for (const auto& d : j["datas"]) {
@@ -165,7 +165,7 @@ TEST(CliSimular, DatasSemPartidasNaoContamENomesTrazemARegiao) {
         nomes.insert(d["nome"].get<std::string>());
         for (const auto& p : d["partidas"]) nomes.insert(p["nomecompeticao"].get<std::string>());
     }
-    EXPECT_EQ(nomes, (std::set<std::string>{"Campeonato Argentino", "Copa da Argentina"}));
+    EXPECT_EQ(nomes, (std::set<std::string>{"Campeonato Argentino", "Copa da Argentina", "Eurocopa"}));
 
     // --datas counts dates with matches only.
     auto [rc2, s2] = roda(args + " --datas 5 --json");
