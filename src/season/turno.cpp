@@ -27,7 +27,11 @@ TEventosTurno abreturno(Mundo& m, int tecnico) {
     if (time < 0 || time >= static_cast<int>(m.times.size()) || !m.times[static_cast<size_t>(time)].humano)
         return r;
     const int dia = diadoturno(m);
-    if (m.turnoaberto[static_cast<size_t>(tecnico)] == dia) return r;
+    if (m.turnoaberto[static_cast<size_t>(tecnico)] == dia) {
+        // A national-team invitation stands until it is taken, also on a screen opened again.
+        r.convite = conviteselecao(m, tecnico);
+        return r;
+    }
     m.turnoaberto[static_cast<size_t>(tecnico)] = dia;
     r.novodia = true;
     r.ofertaemprego = ofertaempregado(m, m.times[static_cast<size_t>(time)].tecnico);

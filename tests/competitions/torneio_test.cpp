@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "../apoio/mundopequeno.h"
 #include "../apoio/pastatemporaria.h"
 #include "../apoio/selecoes.h"
 #include "competitions/calendario.h"
@@ -368,4 +369,48 @@ TEST(Torneio, ConvocacaoRespeitaLimites) {
     EXPECT_EQ(m.times.size(), 2u);
     EXPECT_EQ(m.jogadores[1].time, 0);
     EXPECT_EQ(m.jogadores[7].time, 0);
+}
+
+// The world cup's invitations: the rumours in round 5, the pot by the club's standing, and
+// nothing outside the invitation rounds.
+TEST(Torneio, ConvitesDaCopaDoMundoEBoatos) {
+    Mundo m = teste::mundoliga(4, 1);
+    teste::todasasselecoes(m);
+    m.estado.temporada = 3;
+    m.estado.ckcopamundo = 1;
+    m.times[0].humano = 1;
+    m.tecnicos[0].humano = 1;
+    m.estado.numtecnicoshumanos = 1;
+    m.estado.timedotecnico[0] = 0;
+    for (int k = 1; k < kMaxHumanos; ++k) m.estado.timedotecnico[k] = -1;
+    ASSERT_EQ(sorteiatorneiodatemporada(m), kCopaMundo);
+    montacalendario(m);
+    m.estado.dataatual = 36;
+    m.estado.competicaoatual = kLiga;
+    m.estado.turnoliga = 1;
+    m.estado.rodadaliga = 4;
+    EXPECT_EQ(convitesdoturno(m, 0).competicao, 0);
+    EXPECT_TRUE(m.mensagens.empty());
+
+    m.estado.rodadaliga = 5;
+    m.times[0].colocacoes[kLiga] = 3;
+    TConviteSelecao c = convitesdoturno(m, 0);
+    EXPECT_EQ(c.competicao, kCopaMundo);
+    EXPECT_EQ(c.pote, 1);  // first world cup: division 1 and third place
+    ASSERT_EQ(m.mensagens.size(), 1u);
+    EXPECT_EQ(m.mensagens[0].texto, 70);
+    EXPECT_EQ(m.mensagens[0].assunto, 16);
+    EXPECT_EQ(m.mensagens[0].time, 0);
+
+    m.estado.rodadaliga = 6;
+    m.times[0].colocacoes[kLiga] = 4;
+    c = convitesdoturno(m, 0);
+    EXPECT_EQ(c.pote, 2);  // fourth is not enough for the first world cup...
+    m.estado.edicoes[0] = 1;
+    EXPECT_EQ(conviteselecao(m, 0).pote, 1);  // ...but is for the later ones
+    EXPECT_EQ(m.mensagens.size(), 1u);  // the rumours come once
+    EXPECT_EQ(c.selecoes.size(), 8u);
+
+    m.estado.turnoliga = 2;
+    EXPECT_EQ(conviteselecao(m, 0).competicao, 0);  // only in the first half of the league
 }

@@ -52,6 +52,7 @@ TEST(TelaTorneio, GruposTabelaEChaveComVagas) {
     Mundo m = mundoeurocopa();
     TelaTorneio t(m);
     EXPECT_EQ(t.objectName(), "TForm78");
+    EXPECT_EQ(t.findChild<QLabel*>("titulo")->text(), "Eurocopa 2008");
     EXPECT_FALSE(t.findChild<QPushButton*>("grupoD")->isHidden());
     EXPECT_TRUE(t.findChild<QPushButton*>("grupoE")->isHidden());
     EXPECT_EQ(t.findChild<QPushButton*>("grupoA")->text(), " A ");
@@ -84,6 +85,7 @@ TEST(TelaConviteSelecao, EscolheSelecaoLivreDoPote) {
     ASSERT_TRUE(aceitaconvite(m, 1, c.selecoes[0]));
     TelaConviteSelecao t(m, 0, c);
     EXPECT_EQ(t.windowTitle(), "Escolha da seleção para treinar na Eurocopa");
+    EXPECT_EQ(t.findChild<QLabel*>("titulo")->text(), "Escolha da seleção para treinar na Eurocopa");
     auto* ok = t.findChild<QPushButton*>("ok");
     EXPECT_FALSE(ok->isEnabled());
     EXPECT_FALSE(t.findChild<QRadioButton*>(QString("selecao%1").arg(c.selecoes[0]))->isEnabled());

@@ -46,7 +46,9 @@ TelaConvocacao::TelaConvocacao(Mundo& m, int selecao, QWidget* parent) : QDialog
     setWindowTitle("Busca de jogadores para convocação");
     setModal(true);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(rotulotitulo(this, "Busca de jogadores para convocação"));
+    auto* titulo = rotulotitulo(this, "titulo");
+    titulo->setText("Busca de jogadores para convocação");
+    v->addWidget(titulo);
     auto* g = new QGridLayout;
     auto lista = [&](const char* nome, const QStringList& itens, int inicial) {
         auto* c = new QComboBox(this);

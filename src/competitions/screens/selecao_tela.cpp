@@ -46,7 +46,9 @@ TelaSelecao::TelaSelecao(Mundo& m, int selecao, QWidget* parent) : QWidget(paren
     setObjectName("selecao");
     setWindowTitle(nomeclube(m, selecao) + " - " + QString::fromStdString(nomecompeticao(m, m.estado.competicaoatual, -1)));
     auto* v = new QVBoxLayout(this);
-    v->addWidget(rotulotitulo(this, "Seleção: " + nomeclube(m, selecao)));
+    auto* titulo = rotulotitulo(this, "titulo");
+    titulo->setText("Seleção: " + nomeclube(m, selecao));
+    v->addWidget(titulo);
     proximo_ = new QLabel(this);
     proximo_->setObjectName("proximo");
     v->addWidget(proximo_);

@@ -57,7 +57,9 @@ TelaTorneio::TelaTorneio(const Mundo& m, QWidget* parent) : QDialog(parent), m_(
     const QString nome = QString::fromStdString(nomecompeticao(m, competicao_, -1));
     setWindowTitle(nome);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(rotulotitulo(this, nome + " " + QString::number(2007 + m.estado.temporada)));
+    auto* titulo = rotulotitulo(this, "titulo");
+    titulo->setText(nome + " " + QString::number(2007 + m.estado.temporada));
+    v->addWidget(titulo);
     auto* botoes = new QHBoxLayout;
     const int grupos = competicao_ == kCopaMundo ? 8 : (competicao_ == kCopaAmerica ? 3 : 4);
     for (int g = 0; g < 8; ++g) {

@@ -28,7 +28,9 @@ TelaConviteSelecao::TelaConviteSelecao(Mundo& m, int slot, const TConviteSelecao
     setWindowTitle(titulodoconvite(convite.competicao));
     setModal(true);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(rotulotitulo(this, titulodoconvite(convite.competicao)));
+    auto* titulo = rotulotitulo(this, "titulo");
+    titulo->setText(titulodoconvite(convite.competicao));
+    v->addWidget(titulo);
     escolhas_ = new QButtonGroup(this);
     for (int t : convite.selecoes) {
         auto* r = new QRadioButton(nomeclube(m, t), this);
