@@ -414,3 +414,36 @@ TEST(Torneio, ConvitesDaCopaDoMundoEBoatos) {
     m.estado.turnoliga = 2;
     EXPECT_EQ(conviteselecao(m, 0).competicao, 0);  // only in the first half of the league
 }
+
+// A host without a national team: Europe gives fourteen and its sixth seeds the host's group;
+// a short Copa América pot is offered with what it has.
+TEST(SorteioTorneio, SedeSemSelecaoEPoteCurto) {
+    Mundo m = mundocomselecoes(3);
+    m.selecoes.erase(m.selecoes.begin() + selecaodopais(m, 1));  // no Africa do Sul
+    m.estado.ckcopamundo = 1;
+    ASSERT_EQ(sorteiatorneiodatemporada(m), kCopaMundo);
+    int europeus = 0;
+    for (int t = 0; t < 32; ++t)
+        europeus += confederacao(m.times[static_cast<size_t>(m.estado.torneio.participantes[t])].pais, true) == 0;
+    EXPECT_EQ(europeus, 14);
+
+    Mundo a = teste::mundoliga(4, 1);
+    teste::todasasselecoes(a);
+    a.estado.temporada = 4;
+    a.estado.ckcopaamerica = 1;
+    a.times[0].humano = 1;
+    a.estado.numtecnicoshumanos = 1;
+    a.estado.timedotecnico[0] = 0;
+    ASSERT_EQ(sorteiatorneiodatemporada(a), kCopaAmerica);
+    montacalendario(a);
+    a.estado.competicaoatual = kLiga;
+    a.estado.turnoliga = 1;
+    a.estado.rodadaliga = 7;
+    a.times[0].divisao = 3;
+    const TConviteSelecao c = conviteselecao(a, 0);
+    EXPECT_EQ(c.competicao, kCopaAmerica);
+    EXPECT_EQ(c.pote, 2);
+    EXPECT_EQ(c.selecoes.size(), 4u);
+    a.estado.numtecnicoshumanos = 5;  // more than four human coaches: always the first pot
+    EXPECT_EQ(conviteselecao(a, 0).pote, 1);
+}
