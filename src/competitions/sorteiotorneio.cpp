@@ -8,7 +8,7 @@
 #include "competitions/torneio.h"
 #include "database/arquivos.h"
 #include "model/funcoes.h"
-#include "model/hoje.h"
+#include "model/datas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 
@@ -138,8 +138,9 @@ int copiaselecao(Mundo& m, int selecao) {
     m.financas.resize(m.times.size());
 
     const int base = forcabaseselecao(x.nivel, m.estado.temporada);
-    // The squad keeps its players until the tournament ends; no contract runs out meanwhile.
-    const double contrato = datahoje(m) + 365 * 2;
+    // The squad keeps its players until the tournament ends: no contract runs out meanwhile
+    // (the draw of a new game comes before its calendar, so the date is not taken from it).
+    const double contrato = codificadata(2007 + m.estado.temporada + 1, 12, 31);
     for (int k = 0; k < kMaxJogadoresSelecao; ++k) {
         if (slotlivre(x.nome[k]) || !posicaovalida(x.posicao[k])) continue;
         TJogador j{};

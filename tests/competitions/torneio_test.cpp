@@ -17,6 +17,7 @@
 #include "database/gerador.h"
 #include "match/diajogo.h"
 #include "match/interacao.h"
+#include "model/datas.h"
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "newgame/novojogo.h"
@@ -104,6 +105,7 @@ TEST(SorteioTorneio, CopiaGeraElencoComForcaDoNivel) {
         EXPECT_LE(p.forca, minimo + 5);
         EXPECT_EQ(p.pais, 29);
         EXPECT_EQ(p.energia, 100);
+        EXPECT_GT(p.contratoate, codificadata(2009, 1, 1));  // no contract ends during the tournament
     }
     EXPECT_GT(c.capitao, 0);
 }
