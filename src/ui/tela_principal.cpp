@@ -45,6 +45,8 @@
 #include "competitions/screens/continentais_tela.h"
 #include "competitions/screens/copa_tela.h"
 #include "competitions/screens/tabela_jogos_tela.h"
+#include "competitions/screens/torneio_tela.h"
+#include "competitions/torneio.h"
 #include "match/screens/relatorio_tela.h"
 #include "model/datas.h"
 #include "model/hoje.h"
@@ -512,6 +514,10 @@ void TelaPrincipal::montamenus() {
             const int conf = c >= 0 ? confederacaocopas(mundo_->times[static_cast<size_t>(c)].pais) : 1;
             abrejanela(new TelaChaveContinental(*mundo_, kContinental1, conf == 2 ? 2 : 1, this));
         });
+    // The season's national-team tournament, from its draw on.
+    if (const int torneio = torneiodatemporada(*mundo_))
+        connect(tabela->addAction(QString::fromStdString("Tabela " + nomecompeticao(*mundo_, torneio, -1))),
+                &QAction::triggered, this, [this] { abrejanela(new TelaTorneio(*mundo_, this)); });
     QMenu* financas = menuBar()->addMenu("Finanças");
     connect(financas->addAction("Finanças do Time"), &QAction::triggered, this, &TelaPrincipal::abrefinancas);
     connect(financas->addAction("Empréstimo bancário"), &QAction::triggered, this, &TelaPrincipal::abreemprestimo);

@@ -21,6 +21,7 @@
 #include "match/escalacao.h"
 #include "season/convitesselecao.h"
 #include "season/screens/convite_selecao_tela.h"
+#include "ui/tela_principal.h"
 
 using namespace tarvello;
 using namespace tarvello::teste;
@@ -153,4 +154,22 @@ TEST(TelaSelecao, EscalaConvocaEJoga) {
     jogar->click();
     EXPECT_EQ(jogou.count(), 1);
     EXPECT_NE(linhade(m, sel), nullptr);
+}
+
+TEST(TelaTorneio, AbertaPeloMenuDaTelaPrincipal) {
+    Mundo m = mundoeurocopa();
+    m.estado.dataatual = 1;
+    proximadata(m);
+    m.estado.timeatual = 0;
+    m.estado.tecnicoatual = 0;
+    TelaPrincipal p(m);
+    QAction* tabela = nullptr;
+    for (QAction* a : p.findChildren<QAction*>())
+        if (a->text() == "Tabela Eurocopa") tabela = a;
+    ASSERT_NE(tabela, nullptr);
+    tabela->trigger();
+    auto* t = p.findChild<TelaTorneio*>();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->objectName(), "TForm78");
+    t->close();
 }
