@@ -449,3 +449,66 @@ TEST(SorteioTorneio, SedeSemSelecaoEPoteCurto) {
     a.estado.numtecnicoshumanos = 5;  // more than four human coaches: always the first pot
     EXPECT_EQ(conviteselecao(a, 0).pote, 1);
 }
+
+// The final decides the edition: a level final goes to penalties (the score in the tie's text),
+// the champion's country, coach and places are kept, and a human coach's title goes to his
+// history with the country in place of a club.
+TEST(Torneio, FinalComPenaltisETituloDoTecnicoHumano) {
+    Mundo m = mundocomselecoes(1);
+    m.estado.ckeurocopa = 1;
+    ASSERT_EQ(sorteiatorneiodatemporada(m), kEurocopa);
+    TTecnico humano{};
+    humano.nome.define("Fulano");
+    humano.humano = 1;
+    humano.convidadoselecao = 1;
+    m.tecnicos.push_back(humano);
+    const int a = m.estado.torneio.grupos[0][0], b = m.estado.torneio.grupos[1][0];
+    const int c = m.estado.torneio.grupos[2][0], d = m.estado.torneio.grupos[3][0];
+    m.times[static_cast<size_t>(b)].tecnico = 0;
+    m.times[static_cast<size_t>(b)].humano = 1;
+    m.estado.fasetorneio = ultimafasetorneio(kEurocopa);
+    auto jogo = [&](int chave, int x, int y, int gx, int gy) {
+        TJogoChave& k = m.chavestorneio[static_cast<size_t>(chave - 1)];
+        k.clube1 = x;
+        k.clube2 = y;
+        TPartida p{};
+        p.mandante = x;
+        p.visitante = y;
+        p.golsmandante = gx;
+        p.golsvisitante = gy;
+        p.competicao = kEurocopa;
+        p.chave = chave;
+        p.jogado = 1;
+        m.partidas.push_back(p);
+    };
+    jogo(7, a, b, 1, 1);
+    jogo(8, c, d, 0, 0);
+    InteracaoComputador ia;
+    avancatorneio(m, ia, kEurocopa);
+    const TJogoChave& final = m.chavestorneio[6];
+    ASSERT_TRUE(final.vencedor == a || final.vencedor == b);
+    const std::string texto = final.resultado.utf8();
+    EXPECT_EQ(texto.rfind("1x1 (", 0), 0u) << texto;
+    // Two computer teams' level match is drawn at once: decided by one kick.
+    const TPartida& p = m.partidas.back();
+    EXPECT_EQ(std::abs(p.penaltismandante - p.penaltisvisitante), 1);
+    EXPECT_EQ(m.estado.edicoes[2], 1);
+    EXPECT_EQ(m.estado.torneio.encerrado, 1);
+    const THistoricoTorneio& h = m.estado.historicotorneios[2];
+    const int campeao = final.vencedor, vice = campeao == a ? b : a;
+    EXPECT_EQ(h.campeao[0], m.times[static_cast<size_t>(campeao)].pais);
+    EXPECT_EQ(h.vice[0], m.times[static_cast<size_t>(vice)].pais);
+    const int terceiro = m.chavestorneio[7].vencedor, quarto = terceiro == c ? d : c;
+    EXPECT_EQ(h.terceiro[0], m.times[static_cast<size_t>(terceiro)].pais);
+    EXPECT_EQ(h.quarto[0], m.times[static_cast<size_t>(quarto)].pais);
+    EXPECT_FALSE(m.tecnicos[0].convidadoselecao);
+    if (campeao == b) {
+        EXPECT_EQ(h.tecnico[0].utf8(), "Fulano");
+        ASSERT_EQ(m.historicotecnicos.size(), 1u);
+        EXPECT_EQ(m.historicotecnicos[0].time, m.times[static_cast<size_t>(b)].pais);
+        EXPECT_EQ(m.historicotecnicos[0].competicao, kEurocopa);
+    } else {
+        EXPECT_EQ(h.tecnico[0].utf8(), m.selecoes[static_cast<size_t>(m.times[static_cast<size_t>(a)].estado)].tecnico.utf8());
+        EXPECT_TRUE(m.historicotecnicos.empty());
+    }
+}
