@@ -34,15 +34,12 @@ void linhacolocado(const Mundo& m, std::vector<TLinhaCampeoes>& r, int competica
 }
 
 // "Nome (Clube, 7 gols" of a competition's top scorer, empty when none was recorded.
-std::string textoartilheiro(const Mundo& m, int regiao, int temporada, int competicao, int divisao, int& time) {
+std::string linhaartilheiro(const Mundo& m, int regiao, int temporada, int competicao, int divisao, int& time) {
     const int a = artilheiro(m, regiao, temporada, competicao, divisao);
     if (a < 0) return {};
     const THistoricoArtilheiro& h = m.historicoartilheiros[static_cast<size_t>(a)];
-    const bool jogador = h.jogador > 0 && h.jogador < static_cast<int>(m.jogadores.size());
     time = h.time;
-    return (jogador ? m.jogadores[static_cast<size_t>(h.jogador)].nome.utf8() : std::string()) + " (" +
-           (timevalido(m, h.time) ? m.times[static_cast<size_t>(h.time)].nome.utf8() : std::string()) + ", " +
-           std::to_string(h.gols) + " gols";
+    return nomeartilheiro(m, a) + " (" + timeartilheiro(m, a) + ", " + std::to_string(h.gols) + " gols";
 }
 
 }  // namespace
@@ -70,7 +67,7 @@ std::vector<TLinhaCampeoes> linhascampeoesinternacionais(const Mundo& m, int tem
                          t, false});
         }
         int time = -1;
-        const std::string a = textoartilheiro(m, c.regiao, temporada, c.competicao, -1, time);
+        const std::string a = linhaartilheiro(m, c.regiao, temporada, c.competicao, -1, time);
         if (!a.empty()) r.push_back({a + ")", time, false});
     }
     return r;
@@ -91,7 +88,7 @@ std::vector<TLinhaCampeoes> linhascampeoesnacionais(const Mundo& m, int liga, in
         linhacolocado(m, r, kLiga, l.pais, temporada, d, 1, premioliga(m, d, 1));
         linhacolocado(m, r, kLiga, l.pais, temporada, d, 2, premioliga(m, d, 2));
         int time = -1;
-        std::string t = textoartilheiro(m, l.pais, temporada, kLiga, d, time);
+        std::string t = linhaartilheiro(m, l.pais, temporada, kLiga, d, time);
         if (!t.empty()) {
             if (d == 1) t += " - $" + rotulopremio(kPremioArtilheiroLiga);
             r.push_back({t + ")", time, false});

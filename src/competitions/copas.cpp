@@ -11,6 +11,7 @@
 #include "model/tipos.h"
 #include "records/artilheiros.h"
 #include "records/historico.h"
+#include "records/ranking.h"
 #include "season/tecnico.h"
 
 namespace tarvello {
@@ -78,10 +79,10 @@ void premiacopa(Mundo& m, int liga, int campeao, int vice) {
         registratecnico(m, tecnicocampeao, 20, "pr");
     }
     pagapremio(m, campeao, kPremioCopaCampeao);
-    m.times[campeao].pontosranking[1] += 10;
+    somarankingclube(m, kCopaNacional, campeao, 1);
     if (vice >= 0) {
         pagapremio(m, vice, kPremioCopaVice);
-        m.times[vice].pontosranking[1] += 7;
+        somarankingclube(m, kCopaNacional, vice, 2);
     }
 }
 

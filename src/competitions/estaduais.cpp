@@ -9,6 +9,7 @@
 #include "model/mundo.h"
 #include "model/tipos.h"
 #include "records/historico.h"
+#include "records/ranking.h"
 #include "season/tecnico.h"
 
 namespace tarvello {
@@ -156,8 +157,8 @@ void decideestadual(Mundo& m) {
             registratecnico(m, tecnico, 0, "t");
         }
         c.titulosestaduais += 1;
-        c.pontosranking[2] += 5;
-        m.times[vice].pontosranking[2] += 3;
+        somarankingclube(m, kEstadual, campeao, 1);
+        somarankingclube(m, kEstadual, vice, 2);
         pagapremio(m, campeao, 1000000);
         pagapremio(m, vice, 500000);
         registracampanha(m, campeao, 1, kEstadual, 1);

@@ -9,6 +9,7 @@
 #include "model/mundo.h"
 #include "records/artilheiros.h"
 #include "records/historico.h"
+#include "records/ranking.h"
 #include "season/tecnico.h"
 
 namespace tarvello {
@@ -60,9 +61,8 @@ void premiadivisao(Mundo& m, const TLiga& l, int divisao, const std::vector<TLin
 
     const int tecnico = tecnicodo(m, campeao);
     if (divisao == 1) {
-        static constexpr std::array<int, 10> kRanking = {12, 10, 8, 7, 6, 5, 4, 3, 2, 1};
-        for (size_t i = 0; i < linhas.size() && i < kRanking.size(); ++i)
-            m.times[linhas[i].time].pontosranking[0] += kRanking[i];
+        for (size_t i = 0; i < linhas.size(); ++i)
+            somarankingclube(m, kLiga, linhas[i].time, static_cast<int>(i) + 1, divisao);
         if (tecnico >= 0) {
             m.tecnicos[tecnico].conquistas[1] += 1;
             registratecnico(m, tecnico, 0, "t");

@@ -9,6 +9,7 @@
 #include "model/funcoes.h"
 #include "model/hoje.h"
 #include "model/mundo.h"
+#include "records/artilheiros.h"
 #include "season/registraevento.h"
 
 namespace tarvello {
@@ -58,8 +59,11 @@ void sorteiahabilidades(Mundo& m, TJogador& j, int posicao) {
 
 void renovajogador(Mundo& m, int jogador, const std::optional<std::string>& nome, int posicao) {
     if (jogador <= 0 || jogador >= static_cast<int>(m.jogadores.size())) return;
+    const TJogador& atual = m.jogadores[static_cast<size_t>(jogador)];
+    if (atual.time < 0 || atual.time >= static_cast<int>(m.times.size())) return;
+    // Histories that name the old player keep naming him (this may grow the player table).
+    preservaartilheiro(m, jogador);
     TJogador& j = m.jogadores[static_cast<size_t>(jogador)];
-    if (j.time < 0 || j.time >= static_cast<int>(m.times.size())) return;
     const TTime& t = m.times[static_cast<size_t>(j.time)];
 
     j.idade = idadejuvenil(m);

@@ -1,5 +1,8 @@
 #include "ui/controle_jogo.h"
 
+#include "records/galeria.h"
+#include "records/screens/campeoesestaduais_tela.h"
+
 #include <QApplication>
 
 #include "club/screens/amistosos_tela.h"
@@ -280,6 +283,13 @@ void ControleJogo::abreresultados() {
 
 void ControleJogo::continuar() {
     Mundo& m = *mundo_;
+    // The state finals were played today: their champions before the next date.
+    if (m.controledia.tipo == kEstadual && m.estado.faseestadual >= 8 &&
+        !campeoesestaduaisdoano(m, m.estado.temporada).empty()) {
+        TelaCampeoesEstaduais t(m, m.estado.numtecnicoshumanos <= 0, resultados_);
+        emit telaaberta(&t);
+        t.exec();
+    }
     ProximaEtapa etapa = tarvello::continuar(m, *interacao_);
     // The day's dismissals and the offers to coaches without a club come before the next date.
     mostracarreira(resultados_);

@@ -54,6 +54,12 @@
 #include "model/opcoes.h"
 #include "model/tipos.h"
 #include "news/mensagens.h"
+#include "records/screens/artilheiros_tela.h"
+#include "records/screens/campeoes_tela.h"
+#include "records/screens/confrontos_tela.h"
+#include "records/screens/ranking_clubes_tela.h"
+#include "records/screens/ranking_tecnicos_tela.h"
+#include "records/screens/retrospecto_tela.h"
 #include "ui/escudos_tela.h"
 #include "season/screens/carreira_telas.h"
 #include "ui/tela.h"
@@ -526,9 +532,33 @@ void TelaPrincipal::montamenus() {
     connect(new QShortcut(Qt::Key_F8, this), &QShortcut::activated, this, [this] { abreclubes(1); });
     QAction* procurar = menuBar()->addAction("Procurar jogador");
     connect(procurar, &QAction::triggered, this, &TelaPrincipal::abrebusca);
+    montamenushistorico();
     QMenu* ranking = menuBar()->addMenu("Ranking de clubes");
+    ranking->setObjectName("menurankingclubes");
+    QAction* rc = ranking->addAction("Ranking de clubes");
+    rc->setObjectName("rankingclubes");
+    connect(rc, &QAction::triggered, this, [this] { abrejanela(new TelaRankingClubes(*mundo_, this)); });
     connect(ranking->addAction("Transferências de Jogadores"), &QAction::triggered, this,
             [this] { abrejanela(new TelaTransferencias(*mundo_, -1, this)); });
+    QAction* confrontos = ranking->addAction("Histórico completo de confrontos");
+    confrontos->setObjectName("confrontos");
+    connect(confrontos, &QAction::triggered, this, [this] {
+        // Starts on the coach's club and his next opponent when there is one.
+        const Mundo& m = *mundo_;
+        const int c = m.estado.timeatual;
+        const int k = c >= 0 ? proximojogo(m, c, datahoje(m)) : -1;
+        int outro = c;
+        if (k >= 0) {
+            const TPartida& p = m.partidas[static_cast<size_t>(k)];
+            outro = p.mandante == c ? p.visitante : p.mandante;
+        }
+        abrejanela(new TelaConfrontos(*mundo_, c, outro, this));
+    });
+    QAction* retro = ranking->addAction("Retrospecto do clube");
+    retro->setObjectName("retrospecto");
+    connect(retro, &QAction::triggered, this, [this] {
+        if (mundo_->estado.timeatual >= 0) abrejanela(new TelaRetrospecto(*mundo_, mundo_->estado.timeatual, this));
+    });
     QAction* tabelas = menuBar()->addAction("Classificação");
     tabelas->setToolTip("Tabela de classificação - F5");
     connect(tabelas, &QAction::triggered, this, classificacao);
@@ -550,6 +580,22 @@ void TelaPrincipal::montamenustecnicos() {
         centraliza(&t);
         t.exec();
     });
+}
+
+void TelaPrincipal::montamenushistorico() {
+    // Rankings, champions and top scorers: windows that only read the histories.
+    QMenu* tecnicos = menuBar()->addMenu("Ranking de técnicos");
+    tecnicos->setObjectName("menurankingtecnicos");
+    QAction* rt = tecnicos->addAction("Ranking de Técnicos");
+    rt->setObjectName("rankingtecnicos");
+    connect(rt, &QAction::triggered, this, [this] { abrejanela(new TelaRankingTecnicos(*mundo_, this)); });
+    QAction* campeoes = menuBar()->addAction("Campeões");
+    campeoes->setObjectName("campeoes");
+    connect(campeoes, &QAction::triggered, this, [this] { abrejanela(new TelaCampeoes(*mundo_, this)); });
+    QAction* artilheiros = menuBar()->addAction("Artilheiros");
+    artilheiros->setObjectName("artilheiros");
+    artilheiros->setToolTip("Artilheiros");
+    connect(artilheiros, &QAction::triggered, this, [this] { abrejanela(new TelaArtilheiros(*mundo_, this)); });
 }
 
 void TelaPrincipal::montamenusclube(QMenu* tabela) {

@@ -58,6 +58,7 @@ private:
     void montamenus();
     void montamenusclube(QMenu* tabela);
     void montamenustecnicos();  // "Ranking de técnicos": the coaches' windows
+    void montamenushistorico();
     void ajustaaotamanho();
     QWidget* montaladotime(QWidget* pai);
     QWidget* montapainel(QWidget* pai);

@@ -1,5 +1,7 @@
 #include "club/screens/clubes_tela.h"
 
+#include "records/screens/retrospecto_tela.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -85,7 +87,9 @@ TelaClubes::TelaClubes(Mundo& m, int time, int meuclube, QWidget* parent)
     historico->setObjectName("transfers");
     auto* fechar = new QPushButton("Fechar", this);
     fechar->setObjectName("fechar");
-    for (QPushButton* b : {comprar_, oferta_, emprestimo_, historico}) botoes->addWidget(b);
+    auto* retrospecto = new QPushButton("Retrospecto", this);
+    retrospecto->setObjectName("retrospecto");
+    for (QPushButton* b : {comprar_, oferta_, emprestimo_, historico, retrospecto}) botoes->addWidget(b);
     botoes->addStretch(1);
     botoes->addWidget(fechar);
     v->addLayout(botoes);
@@ -96,6 +100,7 @@ TelaClubes::TelaClubes(Mundo& m, int time, int meuclube, QWidget* parent)
     connect(oferta_, &QPushButton::clicked, this, &TelaClubes::oferta);
     connect(emprestimo_, &QPushButton::clicked, this, &TelaClubes::emprestimo);
     connect(historico, &QPushButton::clicked, this, [this] { abrejanela(new TelaTransferencias(m_, time_, this)); });
+    connect(retrospecto, &QPushButton::clicked, this, [this] { abrejanela(new TelaRetrospecto(m_, time_, this)); });
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
     resize(780, 520);
     mostraclube(time);
