@@ -124,9 +124,12 @@ void imprime(const nlohmann::json& r) {
             std::printf("  %s%s [%d] %dº: %s\n", c["nomecompeticao"].get<std::string>().c_str(), onde.c_str(),
                         c["regiao"].get<int>(), c["lugar"].get<int>(), c["nome"].get<std::string>().c_str());
         }
-        for (const auto& a : t["artilheiros"])
-            std::printf("  artilheiro %s [%d]: %s\n", nomecompeticao(a["competicao"].get<int>()).c_str(),
-                        a["regiao"].get<int>(), a["texto"].get<std::string>().c_str());
+        for (const auto& a : t["artilheiros"]) {
+            const int d = a.value("divisao", -1);
+            std::printf("  artilheiro %s%s [%d]: %s\n", nomecompeticao(a["competicao"].get<int>()).c_str(),
+                        d > 0 ? (" " + std::to_string(d) + "ª div.").c_str() : "", a["regiao"].get<int>(),
+                        a["texto"].get<std::string>().c_str());
+        }
     }
     std::printf("\nRanking de técnicos - Mundial\n");
     for (const auto& l : r["rankingtecnicos"])

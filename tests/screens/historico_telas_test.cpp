@@ -36,7 +36,7 @@ const Mundo& mundojogado() {
         EXPECT_EQ(rcb, 0) << b;
         const std::string salvo = (pasta / "tres.s08").string();
         auto [rc, s] = teste::rodacli("simular --dados " + pasta.string() +
-                                          " --ligas 29,11 --estaduais --humanos-clubes 0 --temporadas 3 --semente 9 "
+                                          " --ligas 29,11 --estaduais --humanos-clubes 27 --temporadas 3 --semente 9 "
                                           "--salvar " + salvo,
                                       teste::Erros::Fora);
         EXPECT_EQ(rc, 0) << s.substr(0, 300);

@@ -1,6 +1,7 @@
 #pragma once
 // The champions history (TForm29): the titles of every competition, newest first.
 #include <QDialog>
+#include <memory>
 
 class QComboBox;
 class QTableWidget;

@@ -3,6 +3,7 @@
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
@@ -57,13 +58,14 @@ QWidget* graficoposicoes(const std::vector<TPosicaoLiga>& posicoes, int clubespo
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(primeiro);
     x->setTickInterval(std::max(1, (ultimo - primeiro) / 10 + 1));
-    auto* y = new QValueAxis(grafico);
-    y->setLabelFormat("%dº");
-    y->setRange(1, pior);
-    y->setReverse(true);  // first place on top
-    y->setTickType(QValueAxis::TicksDynamic);
-    y->setTickAnchor(1);
-    y->setTickInterval(clubespordivisao);
+    // One band per division, the first on top.
+    auto* y = new QCategoryAxis(grafico);
+    y->setStartValue(0.5);
+    for (int d = 1; d * clubespordivisao <= pior; ++d)
+        y->append(QString::number(d) + "ª div.", d * clubespordivisao + 0.5);
+    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    y->setRange(0.5, pior + 0.5);
+    y->setReverse(true);
     grafico->addAxis(x, Qt::AlignBottom);
     grafico->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(linha), static_cast<QAbstractSeries*>(pontos)}) {

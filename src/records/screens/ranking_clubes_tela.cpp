@@ -19,9 +19,9 @@ namespace tarvello {
 
 namespace {
 
-enum Coluna { kPos, kEscudo, kClube, kNacional, kEstadual, kCopa, kCont1, kCont2, kMundial, kTotal };
+enum Coluna { cPos, cEscudo, cClube, cNacional, cEstadual, cCopa, cCont1, cCont2, cMundial, cTotal };
 // Column of each competition code 1..6.
-constexpr int kColunaCodigo[7] = {-1, kNacional, kCopa, kEstadual, kCont1, kMundial, kCont2};
+constexpr int kColunaCodigo[7] = {-1, cNacional, cCopa, cEstadual, cCont1, cMundial, cCont2};
 
 }  // namespace
 
@@ -64,7 +64,7 @@ TelaRankingClubes::TelaRankingClubes(const Mundo& m, QWidget* parent)
     v->addWidget(fechar, 0, Qt::AlignRight);
     connect(paises_, &QComboBox::currentIndexChanged, this, &TelaRankingClubes::preenche);
     escolhe(VisaoRankingClubes::Colocacao);
-    resize(860, 560);
+    resize(780, 540);
     escalatela(this);
 }
 
@@ -94,24 +94,24 @@ void TelaRankingClubes::preenche() {
                           colocacao ? "Total" : "Total pts"});
     const TEstadoJogo& e = m_.estado;
     const bool continental = e.ckinter && (internacional || conf == 0 || conf == 1);
-    grade_->setColumnHidden(kCont1, !continental);
-    grade_->setColumnHidden(kMundial, !continental);
-    grade_->setColumnHidden(kCont2, !(continental && e.ckinter3));
-    grade_->setColumnHidden(kEstadual, internacional || !(pais == kBrasil && e.ckestadual));
-    grade_->setColumnHidden(kCopa, !e.ckcopa);
+    grade_->setColumnHidden(cCont1, !continental);
+    grade_->setColumnHidden(cMundial, !continental);
+    grade_->setColumnHidden(cCont2, !(continental && e.ckinter3));
+    grade_->setColumnHidden(cEstadual, internacional || !(pais == kBrasil && e.ckestadual));
+    grade_->setColumnHidden(cCopa, !e.ckcopa);
 
     const auto linhas = rankingclubes(m_, visao_, pais);
     grade_->setRowCount(static_cast<int>(linhas.size()));
     for (int r = 0; r < grade_->rowCount(); ++r) {
         const TLinhaRankingClube& l = linhas[static_cast<size_t>(r)];
         const TTime& t = m_.times[static_cast<size_t>(l.time)];
-        grade_->setItem(r, kPos, new QTableWidgetItem(QString::number(r + 1)));
+        grade_->setItem(r, cPos, new QTableWidgetItem(QString::number(r + 1)));
         auto* escudo = new QTableWidgetItem;
         const QIcon icone = escudos_->icone(m_, l.time);
         const QList<QSize> tamanhos = icone.availableSizes();
         if (!tamanhos.isEmpty() && tamanhos.front() == QSize(18, 18)) escudo->setIcon(icone);
-        grade_->setItem(r, kEscudo, escudo);
-        grade_->setItem(r, kClube, new QTableWidgetItem(nomeclube(m_, l.time)));
+        grade_->setItem(r, cEscudo, escudo);
+        grade_->setItem(r, cClube, new QTableWidgetItem(nomeclube(m_, l.time)));
         for (int k = kLiga; k <= kContinental2; ++k) {
             const auto& x = t.totaiscompeticao[k - 1];
             const QString texto = colocacao ? QString::number(t.pontosranking[k - 1]) + " pts"
@@ -121,7 +121,7 @@ void TelaRankingClubes::preenche() {
         }
         auto* total = new QTableWidgetItem(QString::number(l.total));
         total->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grade_->setItem(r, kTotal, total);
+        grade_->setItem(r, cTotal, total);
     }
     pintalinhas(grade_);
 }

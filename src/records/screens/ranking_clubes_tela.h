@@ -1,6 +1,7 @@
 #pragma once
 // "Ranking de Clubes" (TForm71): clubs ranked by title points, by match points, or worldwide.
 #include <QDialog>
+#include <memory>
 
 #include "records/ranking.h"
 

@@ -109,7 +109,7 @@ TelaRankingTecnicos::TelaRankingTecnicos(const Mundo& m, QWidget* parent) : QDia
     pais_ = m.ligas.empty() ? -1 : paises_->currentData().toInt();
     preenche();
     detalha(-1);
-    resize(900, 560);
+    resize(790, 560);
     escalatela(this);
 }
 
