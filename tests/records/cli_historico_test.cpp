@@ -10,6 +10,7 @@
 #include "../apoio/cli.h"
 #include "../apoio/pastatemporaria.h"
 #include "model/mundo.h"
+#include "model/tipos.h"
 #include "newgame/salvamento.h"
 #include "records/historico.h"
 #include "records/ranking.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../apoio/mundopequeno.h"
+#include "model/tipos.h"
 #include "records/galeria.h"
 #include "records/historico.h"
 #include "records/ranking.h"
