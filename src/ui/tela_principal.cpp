@@ -543,7 +543,7 @@ void TelaPrincipal::montamenus() {
     QAction* confrontos = ranking->addAction("Histórico completo de confrontos");
     confrontos->setObjectName("confrontos");
     connect(confrontos, &QAction::triggered, this, [this] {
-        // Starts on the coach's club and his next opponent when there is one.
+        // Starts on the coach's club and his next opponent.
         const Mundo& m = *mundo_;
         const int c = m.estado.timeatual;
         const int k = c >= 0 ? proximojogo(m, c, datahoje(m)) : -1;
@@ -551,6 +551,10 @@ void TelaPrincipal::montamenus() {
         if (k >= 0) {
             const TPartida& p = m.partidas[static_cast<size_t>(k)];
             outro = p.mandante == c ? p.visitante : p.mandante;
+        } else {
+            // No match ahead: the last opponent.
+            for (auto it = m.confrontos.rbegin(); it != m.confrontos.rend() && outro == c; ++it)
+                if (it->mandante == c || it->visitante == c) outro = it->mandante == c ? it->visitante : it->mandante;
         }
         abrejanela(new TelaConfrontos(*mundo_, c, outro, this));
     });

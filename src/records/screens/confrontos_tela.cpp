@@ -49,6 +49,7 @@ TelaConfrontos::TelaConfrontos(const Mundo& m, int time1, int time2, QWidget* pa
     linha2_->setObjectName("balanco2");
     for (QLabel* l : {total_, linha1_, linha2_}) v->addWidget(l);
     auto* fechar = new QPushButton("Fechar", this);
+    fechar->setAutoDefault(false);  // Enter in a club's name box chooses the club, it does not close
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
     v->addWidget(fechar, 0, Qt::AlignRight);
     escolhe(time1, time2);
