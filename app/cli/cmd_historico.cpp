@@ -23,10 +23,12 @@ std::string nomeclube(const Mundo& m, int t) {
     return t >= 0 && t < static_cast<int>(m.times.size()) ? m.times[static_cast<size_t>(t)].nome.utf8() : std::string();
 }
 
-std::string nomecompeticao(int k) {
-    static const char* kNomes[] = {"Amistoso",    "Nacional",          "Copa",         "Estadual",
-                                   "Continental 1", "Mundial Interclubes", "Continental 2", "Copa do Mundo",
-                                   "Copa América", "Eurocopa"};
+// The competition as the champions screen names it; continental cups by confederation.
+std::string nomecompeticao(int k, int regiao = -1) {
+    if (k == kContinental1) return regiao == 2 ? "Liga Campeões" : "Libertadores";
+    if (k == kContinental2) return regiao == 2 ? "Copa UEFA" : "Sul-Americana";
+    static const char* kNomes[] = {"Amistoso", "Nacional", "Copa", "Estadual", "", "Mundial Interclubes", "",
+                                   "Copa do Mundo", "Copa América", "Eurocopa"};
     return k >= 0 && k < kNumCompeticoes ? kNomes[k] : "";
 }
 
@@ -44,7 +46,7 @@ nlohmann::json relatorio(const Mundo& m) {
     };
     for (const THistoricoColocado& h : m.historicocolocados)
         temporada(h.temporada)["colocados"].push_back({{"competicao", h.competicao},
-                                                       {"nomecompeticao", nomecompeticao(h.competicao)},
+                                                       {"nomecompeticao", nomecompeticao(h.competicao, h.regiao)},
                                                        {"regiao", h.regiao},
                                                        {"divisao", h.divisao},
                                                        {"lugar", h.colocacao},
@@ -126,7 +128,8 @@ void imprime(const nlohmann::json& r) {
         }
         for (const auto& a : t["artilheiros"]) {
             const int d = a.value("divisao", -1);
-            std::printf("  artilheiro %s%s [%d]: %s\n", nomecompeticao(a["competicao"].get<int>()).c_str(),
+            std::printf("  artilheiro %s%s [%d]: %s\n",
+                        nomecompeticao(a["competicao"].get<int>(), a["regiao"].get<int>()).c_str(),
                         d > 0 ? (" " + std::to_string(d) + "ª div.").c_str() : "", a["regiao"].get<int>(),
                         a["texto"].get<std::string>().c_str());
         }
