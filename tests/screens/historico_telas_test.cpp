@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "../apoio/cli.h"
@@ -21,6 +23,8 @@
 #include "records/screens/galeria_tela.h"
 #include "records/screens/ranking_clubes_tela.h"
 #include "records/screens/ranking_tecnicos_tela.h"
+#include "principal_apoio.h"
+#include "ui/controle_jogo.h"
 #include "ui/tela_principal.h"
 
 using namespace tarvello;
@@ -64,7 +68,59 @@ QWidget* abre(TelaPrincipal& p, const char* acao, const char* janela) {
     return aberta(janela);
 }
 
+// Accepts every modal window that opens and keeps its object name.
+class FechaModais : public QObject {
+public:
+    FechaModais() {
+        connect(&t_, &QTimer::timeout, this, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                vistos << w->objectName();
+                if (auto* b = w->findChild<QPushButton*>("substituir")) b->click();
+                else if (auto* d = qobject_cast<QDialog*>(w)) d->accept();
+            }
+        });
+        t_.start(5);
+    }
+    QStringList vistos;
+
+private:
+    QTimer t_;
+};
+
 }  // namespace
+
+TEST(TelasHistorico, StateChampionsShowWhenTheFinalsEnd) {
+    // A game stopped on the date of the state finals.
+    const auto pasta = teste::pastatemporaria("telas_estaduais");
+    auto [rcb, b] = teste::rodacli("gerar-base --destino " + pasta.string(), teste::Erros::Fora);
+    ASSERT_EQ(rcb, 0) << b;
+    const std::string salvo = (pasta / "final.s08").string();
+    auto [rc, s] = teste::rodacli("simular --dados " + pasta.string() +
+                                      " --ligas 29 --estaduais --humanos-clubes 27 --datas 12 --semente 3 --salvar " + salvo,
+                                  teste::Erros::Fora);
+    ASSERT_EQ(rc, 0) << s.substr(0, 300);
+    JogoCarregado j = carregajogo(salvo, 1);
+    ASSERT_TRUE(j.mundo) << j.erro;
+    std::error_code ec;
+    std::filesystem::remove_all(pasta, ec);
+    Mundo* m = j.mundo.get();
+    ASSERT_EQ(m->calendario[static_cast<size_t>(m->estado.dataatual - 1)].competicao, kEstadual);
+    ASSERT_TRUE(campeoesestaduaisdoano(*m, m->estado.temporada).empty());
+    m->estado.intervalohumano = m->estado.intervalocomputador = 1;
+
+    FechaModais modais;
+    ControleJogo c(std::move(j.mundo), false);
+    c.inicia();
+    ASSERT_NE(c.principal(), nullptr);
+    teste::escalaejoga(c.principal());
+    QTRY_VERIFY_WITH_TIMEOUT(c.resultados() != nullptr, 60000);
+    EXPECT_FALSE(modais.vistos.contains("TForm66"));
+    c.resultados()->findChild<QPushButton*>("continuar")->click();
+    // The state champions came between the results and the next date.
+    EXPECT_TRUE(modais.vistos.contains("TForm66")) << modais.vistos.join(",").toStdString();
+    EXPECT_GE(campeoesestaduaisdoano(*m, m->estado.temporada).size(), 5u);
+    EXPECT_EQ(modais.vistos.count("TForm66"), 1);
+}
 
 TEST(TelasHistorico, MenusOpenEveryScreen) {
     Mundo m = mundojogado();
