@@ -71,6 +71,7 @@ TelaRetrospecto::TelaRetrospecto(const Mundo& m, int time, QWidget* parent) : QD
             g->setItem(linha, 2, celula(qtexto(c.colocacao)));
             contagens(g, linha, c.contagem);
             g->setItem(linha, 9, celula(""));
+            for (int k = 0; k < g->columnCount(); ++k) g->item(linha, k)->setBackground(corlinha(linha));
             ++linha;
         }
     }
