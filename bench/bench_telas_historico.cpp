@@ -3,6 +3,7 @@
 // The world is played once at start-up by the headless tool beside this program (about half a
 // minute), or read from the saved game named by TARVELLO_JOGO20.
 #include <QApplication>
+#include <QComboBox>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -47,7 +48,28 @@ void Galeria(benchmark::State& s) {
             melhor = static_cast<int>(t);
     abre<TelaGaleria>(s, melhor);
 }
+// The longest lists: every coach of the world, every scorer of all time.
+void RankingTecnicosMundial(benchmark::State& s) {
+    for (auto _ : s) {
+        TelaRankingTecnicos t(*g_mundo);
+        t.mundial();
+        t.show();
+        QApplication::processEvents();
+    }
+}
+void ArtilheirosDeSempreTodos(benchmark::State& s) {
+    for (auto _ : s) {
+        TelaArtilheiros t(*g_mundo);
+        auto* ver = t.findChild<QComboBox*>("ver");
+        ver->setCurrentIndex(ver->count() - 1);  // "Melhores de Sempre"
+        t.mostratodos();
+        t.show();
+        QApplication::processEvents();
+    }
+}
 BENCHMARK(Campeoes)->Unit(benchmark::kMillisecond);
+BENCHMARK(RankingTecnicosMundial)->Unit(benchmark::kMillisecond);
+BENCHMARK(ArtilheirosDeSempreTodos)->Unit(benchmark::kMillisecond);
 BENCHMARK(Artilheiros)->Unit(benchmark::kMillisecond);
 BENCHMARK(RankingTecnicos)->Unit(benchmark::kMillisecond);
 BENCHMARK(RankingClubes)->Unit(benchmark::kMillisecond);

@@ -94,4 +94,18 @@ void pintalinhas(QTableWidget* grade) {
             if (QTableWidgetItem* it = grade->item(r, c)) it->setBackground(corlinha(r));
 }
 
+PreenchimentoGrade::PreenchimentoGrade(QTableWidget* grade) : grade_(grade) {
+    QHeaderView* h = grade_->horizontalHeader();
+    for (int c = 0; c < grade_->columnCount(); ++c) {
+        modos_.push_back(static_cast<int>(h->sectionResizeMode(c)));
+        h->setSectionResizeMode(c, QHeaderView::Fixed);
+    }
+}
+
+PreenchimentoGrade::~PreenchimentoGrade() {
+    QHeaderView* h = grade_->horizontalHeader();
+    for (int c = 0; c < static_cast<int>(modos_.size()) && c < grade_->columnCount(); ++c)
+        h->setSectionResizeMode(c, static_cast<QHeaderView::ResizeMode>(modos_[static_cast<size_t>(c)]));
+}
+
 }  // namespace tarvello

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QTableWidget;
@@ -42,5 +43,19 @@ int pausa(int ms, double ritmo);
 // A read-only grid with the game's alternating row colours.
 void preparagrade(QTableWidget* grade, const QStringList& colunas);
 void pintalinhas(QTableWidget* grade);
+
+// While alive, the grid's columns keep their widths, so filling thousands of cells does not
+// measure every column again after each one; on destruction the columns size as before.
+class PreenchimentoGrade {
+public:
+    explicit PreenchimentoGrade(QTableWidget* grade);
+    ~PreenchimentoGrade();
+    PreenchimentoGrade(const PreenchimentoGrade&) = delete;
+    PreenchimentoGrade& operator=(const PreenchimentoGrade&) = delete;
+
+private:
+    QTableWidget* grade_;
+    std::vector<int> modos_;
+};
 
 }  // namespace tarvello

@@ -137,6 +137,7 @@ void TelaArtilheiros::preenche() {
     nota_->setVisible(sempre && !todos_);
     clique_->setVisible(sempre && !todos_);
     const int n = corta ? 100 : static_cast<int>(linhas.size());
+    const PreenchimentoGrade preenchimento(grade_);
     grade_->setRowCount(n);
     for (int r = 0; r < n; ++r) {
         const TLinhaArtilheiro& l = linhas[static_cast<size_t>(r)];

@@ -101,6 +101,7 @@ void TelaRankingClubes::preenche() {
     grade_->setColumnHidden(cCopa, !e.ckcopa);
 
     const auto linhas = rankingclubes(m_, visao_, pais);
+    const PreenchimentoGrade preenchimento(grade_);
     grade_->setRowCount(static_cast<int>(linhas.size()));
     for (int r = 0; r < grade_->rowCount(); ++r) {
         const TLinhaRankingClube& l = linhas[static_cast<size_t>(r)];

@@ -62,6 +62,10 @@ TelaRankingTecnicos::TelaRankingTecnicos(const Mundo& m, QWidget* parent) : QDia
     grade_->setObjectName("grade");
     preparagrade(grade_, {"", "Técnico", "Time atual", "M", "L", "S", "N", "C", "E", "Pontos", ""});
     grade_->setColumnHidden(kIndice, true);
+    // The names share what the counts leave, so every count and the points stay in view.
+    grade_->horizontalHeader()->setStretchLastSection(false);
+    grade_->horizontalHeader()->setSectionResizeMode(kTecnico, QHeaderView::Stretch);
+    grade_->horizontalHeader()->setSectionResizeMode(kTime, QHeaderView::Stretch);
     esquerda->addWidget(grade_, 1);
     if (m.estado.ckestadual) {
         auto* obs = new QLabel("Obs: No ranking mundial os pontos ganhos no estadual não contam para a classificação", this);
@@ -144,6 +148,9 @@ void TelaRankingTecnicos::preenche() {
     grade_->setColumnHidden(kE, !(pais_ == kBrasil && m_.estado.ckestadual));
 
     const auto linhas = rankingtecnicos(m_, pais_);
+    const QSignalBlocker bloqueio(grade_);  // the detail follows the coach, not the row number
+    grade_->setCurrentCell(-1, -1);
+    const PreenchimentoGrade preenchimento(grade_);
     grade_->setRowCount(static_cast<int>(linhas.size()));
     QFont negrito = grade_->font();
     negrito.setBold(true);
@@ -169,6 +176,7 @@ void TelaRankingTecnicos::preenche() {
                 it->setForeground(QColor(0, 64, 0));
             }
         }
+        if (l.tecnico == selecionado_) grade_->setCurrentCell(r, kTecnico);
     }
 }
 
