@@ -11,6 +11,7 @@
 #include "model/mundo.h"
 #include "records/artilheiros.h"
 #include "records/historico.h"
+#include "records/ranking.h"
 #include "season/tecnico.h"
 
 namespace tarvello {
@@ -62,9 +63,8 @@ void premiacontinental(Mundo& m, int competicao, int confederacao, int campeao, 
     if (clubeclassificavel(m, campeao))
         pagapremio(m, campeao, copa1 ? kPremioContinental1Campeao : kPremioContinental2Campeao);
     if (clubeclassificavel(m, vice)) pagapremio(m, vice, copa1 ? kPremioContinental1Vice : kPremioContinental2Vice);
-    const size_t ranking = copa1 ? 3 : 5;
-    m.times[static_cast<size_t>(campeao)].pontosranking[ranking] += copa1 ? 20 : 12;
-    if (valido(m, vice)) m.times[static_cast<size_t>(vice)].pontosranking[ranking] += copa1 ? 15 : 10;
+    somarankingclube(m, competicao, campeao, 1);
+    somarankingclube(m, competicao, vice, 2);
 }
 
 }  // namespace

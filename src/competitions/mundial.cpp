@@ -10,6 +10,7 @@
 #include "model/mundo.h"
 #include "records/artilheiros.h"
 #include "records/historico.h"
+#include "records/ranking.h"
 #include "season/tecnico.h"
 
 namespace tarvello {
@@ -63,13 +64,9 @@ void premiamundial(Mundo& m, int campeao, int vice, int terceiro, int quarto) {
             registratecnico(m, tecnico, 50, "pr");
         }
         pagapremio(m, campeao, kPremioMundialCampeao);
-        m.times[static_cast<size_t>(campeao)].pontosranking[4] += 30;
     }
-    if (valido(m, vice)) {
-        pagapremio(m, vice, kPremioMundialVice);
-        m.times[static_cast<size_t>(vice)].pontosranking[4] += 15;
-    }
-    if (valido(m, quarto)) m.times[static_cast<size_t>(quarto)].pontosranking[4] += 10;
+    if (valido(m, vice)) pagapremio(m, vice, kPremioMundialVice);
+    for (int k = 0; k < 4; ++k) somarankingclube(m, kMundialClubes, lugares[k], k + 1);
     apuraartilheiro(m, kMundialClubes, -1, -1);
 }
 

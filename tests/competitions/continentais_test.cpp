@@ -405,9 +405,12 @@ TEST(Mundial, ThreeDaysPlacesAndPrizesPaidOnce) {
     EXPECT_EQ(m.financas[static_cast<size_t>(campeao)].premios, kPremioMundialCampeao);
     EXPECT_EQ(m.financas[static_cast<size_t>(vice)].premios, kPremioMundialVice);
     EXPECT_EQ(m.times[static_cast<size_t>(campeao)].pontosranking[4], 30);
-    const int quarto = m.chavesmundial[5].vencedor == m.chavesmundial[5].clube1 ? m.chavesmundial[5].clube2
-                                                                                 : m.chavesmundial[5].clube1;
-    EXPECT_EQ(m.times[static_cast<size_t>(quarto)].pontosranking[4], 10);
+    // Ranking points follow the finishing order: third place earns 10, fourth nothing.
+    const int terceiro = m.chavesmundial[5].vencedor;
+    const int quarto = terceiro == m.chavesmundial[5].clube1 ? m.chavesmundial[5].clube2 : m.chavesmundial[5].clube1;
+    EXPECT_EQ(m.times[static_cast<size_t>(vice)].pontosranking[4], 15);
+    EXPECT_EQ(m.times[static_cast<size_t>(terceiro)].pontosranking[4], 10);
+    EXPECT_EQ(m.times[static_cast<size_t>(quarto)].pontosranking[4], 0);
     for (int k = 2; k <= 3; ++k) {
         const TJogoChave& semi = m.chavesmundial[static_cast<size_t>(k)];
         const int i = static_cast<int>(std::find_if(m.partidas.begin(), m.partidas.end(), [&](const TPartida& p) {
