@@ -569,11 +569,9 @@ void TelaPrincipal::montamenus() {
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, classificacao);
     connect(new QShortcut(Qt::Key_F4, this), &QShortcut::activated, this, calendario);
     montamenusclube(tabela);
-    montamenustecnicos();
 }
 
-void TelaPrincipal::montamenustecnicos() {
-    QMenu* tecnicos = menuBar()->addMenu("Ranking de técnicos");
+void TelaPrincipal::montamenustecnicos(QMenu* tecnicos) {
     connect(tecnicos->addAction("Adicionar/Remover ténicos"), &QAction::triggered, this, [this] {
         TelaTecnicosHumanos t(*mundo_, this);
         centraliza(&t);
@@ -593,6 +591,7 @@ void TelaPrincipal::montamenushistorico() {
     QAction* rt = tecnicos->addAction("Ranking de Técnicos");
     rt->setObjectName("rankingtecnicos");
     connect(rt, &QAction::triggered, this, [this] { abrejanela(new TelaRankingTecnicos(*mundo_, this)); });
+    montamenustecnicos(tecnicos);
     QAction* campeoes = menuBar()->addAction("Campeões");
     campeoes->setObjectName("campeoes");
     connect(campeoes, &QAction::triggered, this, [this] { abrejanela(new TelaCampeoes(*mundo_, this)); });

@@ -57,7 +57,7 @@ protected:
 private:
     void montamenus();
     void montamenusclube(QMenu* tabela);
-    void montamenustecnicos();  // "Ranking de técnicos": the coaches' windows
+    void montamenustecnicos(QMenu* tecnicos);  // the coaches' windows of "Ranking de técnicos"
     void montamenushistorico();
     void ajustaaotamanho();
     QWidget* montaladotime(QWidget* pai);
