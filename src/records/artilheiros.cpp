@@ -55,18 +55,6 @@ int apuraartilheiro(Mundo& m, int competicao, int divisao, int regiao) {
     }
     if (melhor < 0) return -1;
     TJogador& a = m.jogadores[melhor];
-    if (competicao >= kCopaMundo) {
-        // The tournament's teams and generated players are removed after the season, so the
-        // edition keeps its top scorer by name rather than by index.
-        THistoricoTorneio& h = m.estado.historicotorneios[competicao - kCopaMundo];
-        const int ed = m.estado.edicoes[competicao - kCopaMundo] - 1;
-        if (ed >= 0 && ed < 50) {
-            h.artilheiro[ed].definebruto(a.nome.bruto());
-            h.golsartilheiro[ed] = a.gols[competicao];
-            h.paisartilheiro[ed] = m.times[a.time].pais;
-        }
-        return melhor;
-    }
     const int reg = competicao == kLiga || competicao == kCopaNacional || competicao >= kCopaMundo
                         ? m.times[a.time].pais
                         : (competicao == kMundialClubes ? -1 : regiao);
