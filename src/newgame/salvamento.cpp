@@ -1,5 +1,7 @@
 #include "newgame/salvamento.h"
 
+#include <algorithm>
+
 #include "competitions/calendario.h"
 #include "competitions/liga.h"
 #include "database/jogosalvo.h"
@@ -33,7 +35,15 @@ fs::path arquivosalvo(const fs::path& raiz, const TEstadoJogo& e) {
 
 void preenchesalvo(Mundo& m) {
     TEstadoJogo& e = m.estado;
-    const int t = e.timeatual;
+    int t = e.timeatual;
+    // A coach who changed clubs since his last turn (headless, or between turns) is named with
+    // the club he runs now.
+    const bool humano = t >= 0 && t < static_cast<int>(m.times.size()) && m.times[static_cast<size_t>(t)].humano;
+    for (int k = 0; !humano && k < std::min(e.numtecnicoshumanos, kMaxHumanos); ++k)
+        if (e.timedotecnico[k] >= 0) {
+            t = e.timedotecnico[k];
+            break;
+        }
     std::string tecnico;
     if (t >= 0 && t < static_cast<int>(m.times.size())) {
         const int k = m.times[static_cast<size_t>(t)].tecnico;

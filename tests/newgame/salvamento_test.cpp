@@ -332,3 +332,29 @@ TEST(JogoSalvo, SimularCarregaESalva) {
     auto [rc3, s3] = rodacli("simular --carregar " + a.string() + " --ligas 29", Erros::Junto);
     EXPECT_EQ(rc3, 2) << s3;
 }
+
+// The load preview names the club the coach runs when he saves, even when he changed clubs since
+// the turn that last set the current club.
+TEST(JogoSalvo, PreviaNomeiaOClubeQueOTecnicoDirigeAgora) {
+    Mundo m;
+    m.times.resize(3);
+    m.tecnicos.resize(3);
+    m.times[0].nome.define("Antigo");
+    m.times[0].tecnico = 1;
+    m.times[2].nome.define("Novo");
+    m.times[2].tecnico = 2;
+    m.times[2].humano = 1;
+    m.tecnicos[1].nome.define("Sucessor");
+    m.tecnicos[2].nome.define("Humano");
+    m.estado.numtecnicoshumanos = 1;
+    m.estado.timeatual = 0;  // the club he left
+    m.estado.timedotecnico[0] = 2;
+    preenchesalvo(m);
+    EXPECT_EQ(m.estado.nometimesalvo.utf8(), "Novo");
+    EXPECT_EQ(m.estado.nometecnicosalvo.utf8(), "Humano");
+    // On his own club's turn nothing changes.
+    m.estado.timeatual = 2;
+    m.times[0].humano = 0;
+    preenchesalvo(m);
+    EXPECT_EQ(m.estado.nometimesalvo.utf8(), "Novo");
+}
