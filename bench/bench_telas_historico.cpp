@@ -18,7 +18,7 @@
 #include "records/screens/galeria_tela.h"
 #include "records/screens/ranking_clubes_tela.h"
 #include "records/screens/ranking_tecnicos_tela.h"
-#include "records/screens/retrospecto_tela.h"
+#include "records/screens/historicoclube_tela.h"
 
 using namespace tarvello;
 

@@ -307,37 +307,20 @@ void encerrapartidas(Mundo& m, Interacao& ia) {
         restauraposicoes(m, m.diajogo.jogos[i]);
     }
     recuperajogadores(m);
-    // Second legs level on aggregate are settled on penalties, with the elevens that finished.
-    if ((tipo == kCopaNacional && m.estado.jogocopa == 2) || segundajogocontinental(m, tipo))
+    // Level matches that must have a winner today are settled on penalties, with the elevens that
+    // finished: second legs level on aggregate, and the single matches of the club world cup and of
+    // the national-team tournaments' knock-out.
+    const bool volta = (tipo == kCopaNacional && m.estado.jogocopa == 2) || segundajogocontinental(m, tipo);
+    const bool unico = tipo == kMundialClubes || (tipo >= kCopaMundo && m.estado.fasetorneio >= 4);
+    if (volta || unico)
         for (TJogos& g : m.diajogo.jogos) {
-            const TDisputaPenaltis d =
-                penaltisconfronto(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
+            const auto disputa = volta ? penaltisconfronto : tipo == kMundialClubes ? penaltismundial : penaltistorneio;
+            const TDisputaPenaltis d = disputa(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
             if (d.vencedor == 0) continue;
-            // The tie's first club is this match's away club; the slot keeps home first.
+            // A second leg's tie lists this match's away club first; the slot keeps home first.
             g.decididopenaltis = 1;
-            g.penaltis[0] = d.placar[1];
-            g.penaltis[1] = d.placar[0];
-        }
-    // A level club-world-cup match is settled on the day, home club first.
-    if (tipo == kMundialClubes)
-        for (TJogos& g : m.diajogo.jogos) {
-            const TDisputaPenaltis d =
-                penaltismundial(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
-            if (d.vencedor == 0) continue;
-            g.decididopenaltis = 1;
-            g.penaltis[0] = d.placar[0];
-            g.penaltis[1] = d.placar[1];
-        }
-    // Knock-out matches of the national-team tournaments are single matches: level ones go
-    // straight to penalties.
-    if (tipo >= kCopaMundo && m.estado.fasetorneio >= 4)
-        for (TJogos& g : m.diajogo.jogos) {
-            const TDisputaPenaltis d =
-                penaltistorneio(m, ia, g.indicepartida, g.titularesmandante, g.titularesvisitante);
-            if (d.vencedor == 0) continue;
-            g.decididopenaltis = 1;
-            g.penaltis[0] = d.placar[0];
-            g.penaltis[1] = d.placar[1];
+            g.penaltis[0] = d.placar[volta ? 1 : 0];
+            g.penaltis[1] = d.placar[volta ? 0 : 1];
         }
     // The reports are kept once the shoot-outs are settled, so they carry their scores.
     arquivarelatorios(m);

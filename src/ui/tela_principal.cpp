@@ -59,7 +59,7 @@
 #include "records/screens/confrontos_tela.h"
 #include "records/screens/ranking_clubes_tela.h"
 #include "records/screens/ranking_tecnicos_tela.h"
-#include "records/screens/retrospecto_tela.h"
+#include "records/screens/historicoclube_tela.h"
 #include "ui/escudos_tela.h"
 #include "season/screens/carreira_telas.h"
 #include "ui/tela.h"

@@ -4,7 +4,7 @@
 
 #include "../apoio/mundopequeno.h"
 #include "records/historico.h"
-#include "records/retrospecto.h"
+#include "records/historicoclube.h"
 
 namespace tarvello {
 namespace {

@@ -1,6 +1,6 @@
 #include "club/screens/clubes_tela.h"
 
-#include "records/screens/retrospecto_tela.h"
+#include "records/screens/historicoclube_tela.h"
 
 #include <QComboBox>
 #include <QGridLayout>

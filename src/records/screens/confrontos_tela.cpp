@@ -9,7 +9,7 @@
 
 #include "model/mundo.h"
 #include "records/historico.h"
-#include "records/retrospecto.h"
+#include "records/historicoclube.h"
 #include "ui/clube_tela.h"
 #include "ui/tela.h"
 

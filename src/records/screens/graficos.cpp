@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "records/ranking.h"
-#include "records/retrospecto.h"
+#include "records/historicoclube.h"
 #include "records/historico.h"
 
 namespace tarvello {

@@ -1,4 +1,4 @@
-#include "records/retrospecto.h"
+#include "records/historicoclube.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "records/screens/retrospecto_tela.h"
+#include "records/screens/historicoclube_tela.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,7 +8,7 @@
 
 #include "model/mundo.h"
 #include "records/historico.h"
-#include "records/retrospecto.h"
+#include "records/historicoclube.h"
 #include "records/screens/graficos.h"
 #include "ui/clube_tela.h"
 #include "ui/tela.h"
